@@ -1,0 +1,29 @@
+# One static library per source folder: every .cpp/.h of the folder belongs to it,
+# so adding a file never means editing a list.
+function(pennivel_folder_library name)
+  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS
+       ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h
+       ${CMAKE_CURRENT_SOURCE_DIR}/*.qrc)
+  add_library(${name} STATIC ${sources})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  target_link_libraries(${name} PUBLIC ${ARG_LIBS})
+endfunction()
+
+# One test program per test folder; ctest sees every GoogleTest case on its own.
+# GUI tests get a main() that creates a QApplication on the offscreen platform.
+function(pennivel_test_folder name)
+  cmake_parse_arguments(ARG "GUI" "" "LIBS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  add_executable(${name} ${sources})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} pennivel_test_support GTest::gmock)
+  if(ARG_GUI)
+    target_link_libraries(${name} PRIVATE pennivel_test_gui_main)
+  else()
+    target_link_libraries(${name} PRIVATE GTest::gtest_main)
+  endif()
+  gtest_discover_tests(${name}
+    DISCOVERY_MODE PRE_TEST
+    DISCOVERY_TIMEOUT 60
+    PROPERTIES ENVIRONMENT "${PENNIVEL_TEST_ENVIRONMENT}" TIMEOUT 300)
+endfunction()

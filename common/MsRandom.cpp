@@ -1,0 +1,7 @@
+#include "common/MsRandom.h"
+
+MsRandom& ProcessRandom()
+{
+    static MsRandom random;
+    return random;
+}

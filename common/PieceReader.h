@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+// Reads a text file the way the line-oriented readers of both programs see it: in
+// pieces of at most 999 bytes, each ending after a line feed or when the 999 bytes
+// are full. Unlike a C-string reader it is binary-safe: a NUL byte is data.
+class PieceReader {
+public:
+    static constexpr std::size_t kMaxPiece = 999;
+
+    explicit PieceReader(std::FILE* file);
+
+    // Fills `piece` with the next piece; false at end of file or on a read error.
+    bool next(std::string& piece);
+    bool failed() const { return m_failed; }
+
+private:
+    bool refill();
+
+    std::FILE* m_file;
+    std::vector<char> m_buffer;
+    std::size_t m_pos = 0;
+    std::size_t m_end = 0;
+    bool m_failed = false;
+};

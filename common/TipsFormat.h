@@ -1,0 +1,42 @@
+#pragma once
+
+#include "common/Tip.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+class Clock;
+class MsRandom;
+
+// The line that opens every record of the Tips file; no Tip part may contain it.
+inline constexpr std::string_view kTipsMarker = "z7k3w1x9j4q2";
+inline constexpr const char* kTipsFileName = "PennivelTips.ini";
+
+struct TipsFileContent {
+    std::vector<Tip> tips;        // Tip n at index n - 1
+    std::string strayText;        // pieces before the first marker; never a Tip
+    bool readError = false;       // reading stopped early; `tips` holds what came before
+};
+
+// Reads the records of a Tips file and unscrambles their texts, then re-seeds the
+// generator from the clock. A record cut before its text line is dropped; a text cut
+// short is kept, and every part is given its closing "\n" so a later save cannot merge
+// it with the next record. Returns false only when the file cannot be opened.
+bool LoadTipsFile(const std::string& path, TipsFileContent& content, MsRandom& random,
+                  const Clock& clock);
+
+struct SaveResult {
+    bool ok = true;
+    std::string error;  // what failed, for a message to the user
+};
+
+// Writes all Tips in the record layout to a new file beside `path`, flushes it to
+// disk and renames it over `path`, so a crash or a full disk never leaves half a file
+// and a reader sees either the old or the new file. The old file's permissions are
+// kept. On failure the old file is untouched and no temporary file is left.
+SaveResult SaveTipsFile(const std::string& path, const std::vector<Tip>& tips, MsRandom& random,
+                        const Clock& clock);
+
+// The three Tips a new user starts with.
+std::vector<Tip> DefaultTips();

@@ -1,0 +1,20 @@
+#include "recorder/data/TipCollection.h"
+
+#include <stdexcept>
+#include <string>
+
+std::size_t TipCollection::index(int number) const
+{
+    if (!contains(number))
+        throw std::out_of_range("Tip " + std::to_string(number) + " of " + std::to_string(count()));
+    return static_cast<std::size_t>(number - 1);
+}
+
+const Tip& TipCollection::get(int number) const { return m_tips[index(number)]; }
+
+void TipCollection::replace(int number, Tip tip) { m_tips[index(number)] = std::move(tip); }
+
+void TipCollection::remove(int number)
+{
+    m_tips.erase(m_tips.begin() + static_cast<std::ptrdiff_t>(index(number)));
+}

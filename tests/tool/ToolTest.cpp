@@ -1,0 +1,76 @@
+#include "common/Clock.h"
+#include "common/MsRandom.h"
+#include "common/TipsFormat.h"
+#include "tests/support/TempDir.h"
+#include "tool/JsonText.h"
+#include "tool/ToolCommands.h"
+
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace {
+
+struct ToolRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+ToolRun RunCaptured(const std::vector<std::string>& args)
+{
+    std::ostringstream out, err;
+    const int status = RunTool(args, out, err);
+    return {status, out.str(), err.str()};
+}
+
+} // namespace
+
+TEST(JsonText, EscapesAndKeepsValidUtf8)
+{
+    EXPECT_EQ(JsonString("a\"b\\c\n\r\t"), R"("a\"b\\c\n\r\t")");
+    EXPECT_EQ(JsonString(std::string("\0\x01\x7f", 3)), R"("\u0000\u0001\u007F")");
+    EXPECT_EQ(JsonString("caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80"), "\"caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80\"");
+    // Lone, overlong, surrogate and cut sequences are bytes, not characters.
+    EXPECT_EQ(JsonString("\xE9t\xC0\xAF\xED\xA0\x80\xE2\x82"),
+              R"("\u00E9t\u00C0\u00AF\u00ED\u00A0\u0080\u00E2\u0082")");
+}
+
+TEST(Tool, CheckAndDump)
+{
+    TempDir dir;
+    const std::string path = dir.file(kTipsFileName);
+    MsRandom random;
+    std::vector<Tip> tips = DefaultTips();
+    tips.push_back({"x\n", "Caf\xC3\xA9\n", "two\r\nlines \xFF\n"});
+    ASSERT_TRUE(SaveTipsFile(path, tips, random, SystemClock()).ok);
+
+    ToolRun run = RunCaptured({"check", path});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.out.find("0 "), std::string::npos);
+
+    run = RunCaptured({"dump", path});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out.substr(0, run.out.find('\n')),
+              R"({"number": 1, "date": "02/20/09", "category": "General", )"
+              R"("text": "Treat yourself the way you want other people to treat you."})");
+    EXPECT_NE(run.out.find("{\"number\": 4, \"date\": \"x\", \"category\": \"Caf\xC3\xA9\", "
+                           "\"text\": \"two\\r\\nlines \\u00FF\"}\n"),
+              std::string::npos);
+
+    EXPECT_EQ(RunCaptured({"check", "--settings", path}).status, 1);
+    EXPECT_EQ(RunCaptured({"check", dir.file("none")}).status, 2);
+    run = RunCaptured({"dump", dir.file("none")});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_FALSE(run.err.empty());
+}
+
+TEST(Tool, UsageAndUnknownCommands)
+{
+    EXPECT_EQ(RunCaptured({"--help"}).status, 0);
+    EXPECT_NE(RunCaptured({"--help"}).out.find("dump"), std::string::npos);
+    EXPECT_EQ(RunCaptured({}).status, 64);
+    ToolRun run = RunCaptured({"frobnicate"});
+    EXPECT_EQ(run.status, 64);
+    EXPECT_NE(run.err.find("unknown command 'frobnicate'"), std::string::npos);
+    EXPECT_EQ(RunCaptured({"check", "--bogus"}).status, 64);
+}

@@ -1,0 +1,119 @@
+#include "tool/ToolCommands.h"
+
+#include "common/Clock.h"
+#include "common/FirstLineCheck.h"
+#include "common/MsRandom.h"
+#include "common/TipsFormat.h"
+#include "platform/DataDirectory.h"
+#include "tool/JsonText.h"
+
+#include <algorithm>
+#include <string_view>
+
+namespace {
+
+constexpr const char* kSettingsFileName = "Pennivel159.ini";
+
+constexpr const char* kUsage =
+    "Usage: pennivel-tool COMMAND [OPTIONS] [FILE]\n"
+    "\n"
+    "Commands:\n"
+    "  check [--settings] [FILE]  check the Tips file (or, with --settings, the screen\n"
+    "                             saver settings file); prints the result code and its\n"
+    "                             meaning and exits with the code\n"
+    "  dump [FILE]                print every Tip of the Tips file as one JSON object a line\n"
+    "  help, --help               show this text\n"
+    "\n"
+    "FILE defaults to the file in the data directory ($PENNIVEL_DIR, else\n"
+    "~/.local/share/Pennivel).\n";
+
+std::string WithoutLineEnd(const std::string& part)
+{
+    return part.empty() || part.back() != '\n' ? part : part.substr(0, part.size() - 1);
+}
+
+// Splits the words after the command into options and at most one file.
+bool ParseFileArgs(const std::vector<std::string>& args, std::vector<std::string_view> allowed,
+                   std::vector<std::string>& options, std::string& file, std::ostream& err)
+{
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string& word = args[i];
+        if (word.size() > 1 && word[0] == '-') {
+            if (std::find(allowed.begin(), allowed.end(), word) == allowed.end()) {
+                err << "pennivel-tool: unknown option '" << word << "' for " << args[0] << "\n";
+                return false;
+            }
+            options.push_back(word);
+        } else if (file.empty()) {
+            file = word;
+        } else {
+            err << "pennivel-tool: " << args[0] << " takes one file\n";
+            return false;
+        }
+    }
+    return true;
+}
+
+int Check(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    std::vector<std::string> options;
+    std::string file;
+    if (!ParseFileArgs(args, {"--settings"}, options, file, err))
+        return 64;
+    const bool settings = !options.empty();
+    if (file.empty())
+        file = DataFilePath(DataDirectory(), settings ? kSettingsFileName : kTipsFileName);
+    const std::uint32_t code = settings ? CheckSettingsFile(file) : CheckTipsFile(file);
+    out << code << " " << (settings ? DescribeSettingsCheck(code) : DescribeTipsCheck(code))
+        << ": " << file << "\n";
+    return static_cast<int>(code);
+}
+
+int Dump(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    std::vector<std::string> options;
+    std::string file;
+    if (!ParseFileArgs(args, {}, options, file, err))
+        return 64;
+    if (file.empty())
+        file = DataFilePath(DataDirectory(), kTipsFileName);
+    const std::uint32_t code = CheckTipsFile(file);
+    TipsFileContent content;
+    if (code == kCheckMissing || code == kCheckError ||
+        (code != kCheckEmpty && !LoadTipsFile(file, content, ProcessRandom(), SystemClock()))) {
+        err << "pennivel-tool: cannot read " << file << ": " << DescribeTipsCheck(code) << "\n";
+        return 2;
+    }
+    int number = 0;
+    for (const Tip& tip : content.tips) {
+        out << "{\"number\": " << ++number << ", \"date\": " << JsonString(WithoutLineEnd(tip.date))
+            << ", \"category\": " << JsonString(WithoutLineEnd(tip.category))
+            << ", \"text\": " << JsonString(WithoutLineEnd(tip.text)) << "}\n";
+    }
+    if (content.readError) {
+        err << "pennivel-tool: reading " << file << " stopped early on an error\n";
+        return 2;
+    }
+    return 0;
+}
+
+} // namespace
+
+int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    if (args.empty()) {
+        err << kUsage;
+        return 64;
+    }
+    const std::string& command = args[0];
+    if (command == "help" || command == "--help" || command == "-h") {
+        out << kUsage;
+        return 0;
+    }
+    if (command == "check")
+        return Check(args, out, err);
+    if (command == "dump")
+        return Dump(args, out, err);
+    err << "pennivel-tool: unknown command '" << command << "'\n\n" << kUsage;
+    return 64;
+}

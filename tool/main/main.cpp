@@ -1,0 +1,8 @@
+#include "tool/ToolCommands.h"
+
+#include <iostream>
+
+int main(int argc, char** argv)
+{
+    return RunTool(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+}
