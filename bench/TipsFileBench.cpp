@@ -34,7 +34,8 @@ std::vector<Tip> LargeCollection()
 std::string BenchPath()
 {
     static const std::string dir = [] {
-        std::string pattern = (std::filesystem::temp_directory_path() / "pennivel-bench-XXXXXX").string();
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "pennivel-bench-XXXXXX").string();
         return std::string(::mkdtemp(pattern.data()));
     }();
     return dir + "/" + kTipsFileName;
@@ -86,7 +87,8 @@ void BM_LoadTipsFile(benchmark::State& state)
     state.counters["file_MB"] = fileSize / 1e6;
     // Growth of the memory high-water mark while loading, against the file size; run this
     // benchmark on its own (--benchmark_filter=Load) so nothing before it raised the mark.
-    state.counters["peak_growth_per_file_byte"] = static_cast<double>(PeakRss() - before) / fileSize;
+    state.counters["peak_growth_per_file_byte"] =
+        static_cast<double>(PeakRss() - before) / fileSize;
 }
 BENCHMARK(BM_LoadTipsFile)->Unit(benchmark::kMillisecond)->Iterations(3);
 

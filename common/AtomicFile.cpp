@@ -9,7 +9,10 @@ namespace fs = std::filesystem;
 
 AtomicFileWriter::AtomicFileWriter(std::string targetPath) : m_target(std::move(targetPath)) {}
 
-AtomicFileWriter::~AtomicFileWriter() { discard(); }
+AtomicFileWriter::~AtomicFileWriter()
+{
+    discard();
+}
 
 bool AtomicFileWriter::fail(const char* what, int errorNumber)
 {

@@ -8,7 +8,7 @@
 // commit() flushes it to disk and renames it over the target. Destroying the writer
 // without a successful commit removes the new file and leaves the target as it was.
 class AtomicFileWriter {
-public:
+  public:
     explicit AtomicFileWriter(std::string targetPath);
     ~AtomicFileWriter();
     AtomicFileWriter(const AtomicFileWriter&) = delete;
@@ -21,7 +21,7 @@ public:
     // The first failure, worded for the user ("cannot create ...: Permission denied").
     const std::string& error() const { return m_error; }
 
-private:
+  private:
     bool fail(const char* what, int errorNumber);
     void discard();
 

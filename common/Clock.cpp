@@ -4,7 +4,7 @@
 
 namespace {
 class RealClock : public Clock {
-public:
+  public:
     std::time_t now() const override { return std::time(nullptr); }
 };
 } // namespace

@@ -6,7 +6,7 @@ class MsRandom;
 
 // Every reading of the calendar time goes through a Clock, so tests can fix "now".
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual std::time_t now() const = 0;
 };
@@ -16,12 +16,12 @@ const Clock& SystemClock();
 
 // A clock that always answers the same time; tests move it by hand.
 class FixedClock : public Clock {
-public:
+  public:
     explicit FixedClock(std::time_t t) : m_time(t) {}
     std::time_t now() const override { return m_time; }
     void set(std::time_t t) { m_time = t; }
 
-private:
+  private:
     std::time_t m_time;
 };
 

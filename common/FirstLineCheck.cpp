@@ -72,9 +72,15 @@ bool IsReadableAndWritable(const std::string& path)
     return true;
 }
 
-std::uint32_t CheckTipsFile(const std::string& path) { return FirstLineCheck(path, kTipsRules); }
+std::uint32_t CheckTipsFile(const std::string& path)
+{
+    return FirstLineCheck(path, kTipsRules);
+}
 
-std::uint32_t CheckSettingsFile(const std::string& path) { return FirstLineCheck(path, kSettingsRules); }
+std::uint32_t CheckSettingsFile(const std::string& path)
+{
+    return FirstLineCheck(path, kSettingsRules);
+}
 
 const char* DescribeTipsCheck(std::uint32_t code)
 {
@@ -82,7 +88,8 @@ const char* DescribeTipsCheck(std::uint32_t code)
     case kCheckFound: return "a Pennivel Tips file";
     case kCheckForeign: return "not a Pennivel Tips file (its first line lacks the Tip marker)";
     case kCheckMissing: return "the file does not exist";
-    case kCheckError: return "the file cannot be used (bad path, not readable and writable, or a read error)";
+    case kCheckError:
+        return "the file cannot be used (bad path, not readable and writable, or a read error)";
     case kCheckEmpty: return "the file holds no Tips";
     default: return "unknown result";
     }
@@ -92,9 +99,12 @@ const char* DescribeSettingsCheck(std::uint32_t code)
 {
     switch (code) {
     case kCheckFound: return "a Pennivel screen saver settings file";
-    case kCheckForeign: return "not a screen saver settings file (its first line lacks \"Use All Tips\")";
+    case kCheckForeign:
+        return "not a screen saver settings file (its first line lacks \"Use All Tips\")";
     case kCheckMissing: return "the file does not exist or is empty";
-    case kCheckError: return "the file cannot be used (path too long, not readable and writable, or a read error)";
+    case kCheckError:
+        return "the file cannot be used (path too long, not readable and writable, or a read "
+               "error)";
     default: return "unknown result";
     }
 }

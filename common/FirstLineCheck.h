@@ -6,11 +6,11 @@
 // Result codes of the two checks that both programs run before trusting one of their
 // files. Callers act on the number, so the values are part of the contract.
 enum FileCheck : std::uint32_t {
-    kCheckFound = 0,    // the first non-blank line holds the needle
-    kCheckForeign = 1,  // the first non-blank line lacks it
-    kCheckMissing = 2,  // no such file (settings check: also empty path or no non-blank line)
-    kCheckError = 3,    // bad path, not both readable and writable, unreadable
-    kCheckEmpty = 4,    // Tips check only: no non-blank line
+    kCheckFound = 0,   // the first non-blank line holds the needle
+    kCheckForeign = 1, // the first non-blank line lacks it
+    kCheckMissing = 2, // no such file (settings check: also empty path or no non-blank line)
+    kCheckError = 3,   // bad path, not both readable and writable, unreadable
+    kCheckEmpty = 4,   // Tips check only: no non-blank line
 };
 
 // Longest usable path, in bytes, including nothing for a terminator.

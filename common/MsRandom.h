@@ -5,7 +5,7 @@
 // The C runtime's rand()/srand() with the Microsoft definition. Scrambled Tip texts
 // and the stored password can only be read back with exactly this sequence.
 class MsRandom {
-public:
+  public:
     static constexpr int kMax = 32767;
 
     void seed(std::uint32_t value) { m_state = value; }
@@ -15,7 +15,7 @@ public:
         return static_cast<int>((m_state >> 16) & 0x7FFFu);
     }
 
-private:
+  private:
     std::uint32_t m_state = 1;
 };
 
@@ -23,4 +23,7 @@ private:
 MsRandom& ProcessRandom();
 
 // A shift of 1..10 (11 when the draw is 32767), as used by every scrambling pass.
-inline int DrawShift(MsRandom& random) { return 10 * random.next() / MsRandom::kMax + 1; }
+inline int DrawShift(MsRandom& random)
+{
+    return 10 * random.next() / MsRandom::kMax + 1;
+}

@@ -8,7 +8,7 @@
 // pieces of at most 999 bytes, each ending after a line feed or when the 999 bytes
 // are full. Unlike a C-string reader it is binary-safe: a NUL byte is data.
 class PieceReader {
-public:
+  public:
     static constexpr std::size_t kMaxPiece = 999;
 
     explicit PieceReader(std::FILE* file);
@@ -17,7 +17,7 @@ public:
     bool next(std::string& piece);
     bool failed() const { return m_failed; }
 
-private:
+  private:
     bool refill();
 
     std::FILE* m_file;

@@ -41,7 +41,7 @@ bool LoadTipsFile(const std::string& path, TipsFileContent& content, MsRandom& r
         }
         Tip tip;
         if (!reader.next(tip.date) || !reader.next(tip.category) || !reader.next(tip.text))
-            break;  // a record cut before its text line is lost, as readers always did
+            break; // a record cut before its text line is lost, as readers always did
         tips.push_back(std::move(tip));
     }
     content.readError = reader.failed();

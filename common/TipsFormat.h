@@ -14,9 +14,9 @@ inline constexpr std::string_view kTipsMarker = "z7k3w1x9j4q2";
 inline constexpr const char* kTipsFileName = "PennivelTips.ini";
 
 struct TipsFileContent {
-    std::vector<Tip> tips;        // Tip n at index n - 1
-    std::string strayText;        // pieces before the first marker; never a Tip
-    bool readError = false;       // reading stopped early; `tips` holds what came before
+    std::vector<Tip> tips;  // Tip n at index n - 1
+    std::string strayText;  // pieces before the first marker; never a Tip
+    bool readError = false; // reading stopped early; `tips` holds what came before
 };
 
 // Reads the records of a Tips file and unscrambles their texts, then re-seeds the
@@ -28,7 +28,7 @@ bool LoadTipsFile(const std::string& path, TipsFileContent& content, MsRandom& r
 
 struct SaveResult {
     bool ok = true;
-    std::string error;  // what failed, for a message to the user
+    std::string error; // what failed, for a message to the user
 };
 
 // Writes all Tips in the record layout to a new file beside `path`, flushes it to

@@ -16,7 +16,7 @@ struct MessageOptions {
 };
 
 class Messages {
-public:
+  public:
     virtual ~Messages() = default;
     // Shows `text` modally and returns the button pressed (Esc or closing the box counts
     // as Cancel where there is one, else as No, else as Ok).
@@ -36,7 +36,7 @@ public:
 // The real message boxes, application-modal, owned by the active window unless the
 // options say otherwise.
 class QtMessages : public Messages {
-public:
+  public:
     MessageAnswer show(const QString& text, MessageIcon icon, MessageButtons buttons,
                        const MessageOptions& options) override;
 };

@@ -22,7 +22,8 @@ QMessageBox::StandardButtons ToQtButtons(MessageButtons buttons)
     switch (buttons) {
     case MessageButtons::Ok: return QMessageBox::Ok;
     case MessageButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
-    case MessageButtons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case MessageButtons::YesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     case MessageButtons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
     }
     return QMessageBox::Ok;

@@ -16,12 +16,16 @@ std::size_t Utf8SequenceLength(std::string_view s, std::size_t i)
         length = 2;
     } else if (b >= 0xE0 && b <= 0xEF) {
         length = 3;
-        if (b == 0xE0) low = 0xA0;
-        if (b == 0xED) high = 0x9F;
+        if (b == 0xE0)
+            low = 0xA0;
+        if (b == 0xED)
+            high = 0x9F;
     } else if (b >= 0xF0 && b <= 0xF4) {
         length = 4;
-        if (b == 0xF0) low = 0x90;
-        if (b == 0xF4) high = 0x8F;
+        if (b == 0xF0)
+            low = 0x90;
+        if (b == 0xF4)
+            high = 0x8F;
     } else {
         return 0;
     }

@@ -64,8 +64,8 @@ int Check(const std::vector<std::string>& args, std::ostream& out, std::ostream&
     if (file.empty())
         file = DataFilePath(DataDirectory(), settings ? kSettingsFileName : kTipsFileName);
     const std::uint32_t code = settings ? CheckSettingsFile(file) : CheckTipsFile(file);
-    out << code << " " << (settings ? DescribeSettingsCheck(code) : DescribeTipsCheck(code))
-        << ": " << file << "\n";
+    out << code << " " << (settings ? DescribeSettingsCheck(code) : DescribeTipsCheck(code)) << ": "
+        << file << "\n";
     return static_cast<int>(code);
 }
 

@@ -7,8 +7,8 @@
 // history that Previous walks back through, and the flags the Tip menu reads. The
 // document holds it; the view's navigation commands change it.
 struct NavigationState {
-    int m_CurrentTip = 0;   // Tip on display, 1..count; 0 before any was chosen
-    int m_PreviousTip = 0;  // m_CurrentTip when the last Next / Delete Tip # / by-number started
+    int m_CurrentTip = 0;  // Tip on display, 1..count; 0 before any was chosen
+    int m_PreviousTip = 0; // m_CurrentTip when the last Next / Delete Tip # / by-number started
     bool m_RandomOrder = true;
 
     // Numbers shown in the current cycle, in the order they were added; no duplicates.

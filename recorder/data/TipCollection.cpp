@@ -10,9 +10,15 @@ std::size_t TipCollection::index(int number) const
     return static_cast<std::size_t>(number - 1);
 }
 
-const Tip& TipCollection::get(int number) const { return m_tips[index(number)]; }
+const Tip& TipCollection::get(int number) const
+{
+    return m_tips[index(number)];
+}
 
-void TipCollection::replace(int number, Tip tip) { m_tips[index(number)] = std::move(tip); }
+void TipCollection::replace(int number, Tip tip)
+{
+    m_tips[index(number)] = std::move(tip);
+}
 
 void TipCollection::remove(int number)
 {

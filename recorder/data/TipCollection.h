@@ -8,7 +8,7 @@
 // Removing a Tip renumbers the ones after it; there are no stable identifiers. The
 // collection never checks the "\n" endings: callers hand in parts that carry them.
 class TipCollection {
-public:
+  public:
     TipCollection() = default;
     explicit TipCollection(std::vector<Tip> tips) : m_tips(std::move(tips)) {}
 
@@ -28,7 +28,7 @@ public:
     // In file order, Tip 1 first: what the Tips file reader gives and the writer takes.
     const std::vector<Tip>& tips() const { return m_tips; }
 
-private:
+  private:
     std::size_t index(int number) const;
 
     std::vector<Tip> m_tips;

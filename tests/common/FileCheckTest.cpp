@@ -15,7 +15,10 @@ struct CheckCase {
     std::uint32_t settingsCode;
 };
 
-void PrintTo(const CheckCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const CheckCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class FileCheckContent : public ::testing::TestWithParam<CheckCase> {};
 
@@ -32,17 +35,19 @@ TEST_P(FileCheckContent, GivesTheCodeOfEachMember)
 
 INSTANTIATE_TEST_SUITE_P(
     Contents, FileCheckContent,
-    ::testing::Values(
-        CheckCase{"Empty", "", 4, 2},
-        CheckCase{"BlankOnly", "\n  \t\r\n\v\f\n", 4, 2},
-        CheckCase{"MarkerAfterBlanks", "\n\n  z7k3w1x9j4q2\n", 0, 1},
-        CheckCase{"MarkerInsideLine", "xxz7k3w1x9j4q2yy\nwhatever", 0, 1},
-        CheckCase{"Foreign", "hello\nz7k3w1x9j4q2\n", 1, 1},
-        CheckCase{"SettingsKey", "\r\n\r\nUse All Tips=\r\n1\r\n", 1, 0},
-        CheckCase{"OtherFirstKey", "Timer=\r\n", 1, 1},
-        CheckCase{"KeyInLowerCase", "use all tips=\n", 1, 1},
-        CheckCase{"NeedleBeyondFirstPiece", std::string(1009, 'a') + "Use All Tipsz7k3w1x9j4q2" + std::string(170, 'b'), 1, 1},
-        CheckCase{"NulIsData", std::string("\0z7k3w1x9j4q2\n", 14), 0, 1}),
+    ::testing::Values(CheckCase{"Empty", "", 4, 2},
+                      CheckCase{"BlankOnly", "\n  \t\r\n\v\f\n", 4, 2},
+                      CheckCase{"MarkerAfterBlanks", "\n\n  z7k3w1x9j4q2\n", 0, 1},
+                      CheckCase{"MarkerInsideLine", "xxz7k3w1x9j4q2yy\nwhatever", 0, 1},
+                      CheckCase{"Foreign", "hello\nz7k3w1x9j4q2\n", 1, 1},
+                      CheckCase{"SettingsKey", "\r\n\r\nUse All Tips=\r\n1\r\n", 1, 0},
+                      CheckCase{"OtherFirstKey", "Timer=\r\n", 1, 1},
+                      CheckCase{"KeyInLowerCase", "use all tips=\n", 1, 1},
+                      CheckCase{"NeedleBeyondFirstPiece",
+                                std::string(1009, 'a') + "Use All Tipsz7k3w1x9j4q2" +
+                                    std::string(170, 'b'),
+                                1, 1},
+                      CheckCase{"NulIsData", std::string("\0z7k3w1x9j4q2\n", 14), 0, 1}),
     [](const auto& info) { return info.param.name; });
 
 TEST(FileCheck, PathsAndRights)
@@ -52,7 +57,7 @@ TEST(FileCheck, PathsAndRights)
     EXPECT_EQ(CheckSettingsFile(""), 2u);
     EXPECT_EQ(CheckTipsFile(dir.file("missing.ini")), 2u);
     EXPECT_EQ(CheckSettingsFile(dir.file("missing.ini")), 2u);
-    EXPECT_EQ(CheckTipsFile(dir.path()), 3u);  // a directory is not a file to use
+    EXPECT_EQ(CheckTipsFile(dir.path()), 3u); // a directory is not a file to use
 
     const std::string longPath = dir.path() + "/" + std::string(260 - dir.path().size() - 1, 'x');
     ASSERT_EQ(longPath.size(), 260u);

@@ -39,12 +39,12 @@ std::vector<Tip> ManyTips()
 }
 
 class SaveFailure : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override
     {
         fs::permissions(dir.path(), fs::perms::all);
         ASSERT_TRUE(SaveTipsFile(path, DefaultTips(), random, clock).ok);
-        fs::permissions(path, fs::perms::all);  // the child may be another user
+        fs::permissions(path, fs::perms::all); // the child may be another user
         before = ReadBytes(path);
     }
     void expectUntouched()

@@ -1,6 +1,6 @@
+#include "common/Scramble.h"
 #include "common/Clock.h"
 #include "common/MsRandom.h"
-#include "common/Scramble.h"
 
 #include <gtest/gtest.h>
 

@@ -4,6 +4,7 @@
 #include "common/Scramble.h"
 #include "common/TipsFormat.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/TipPrinting.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -13,7 +14,7 @@ namespace fs = std::filesystem;
 namespace {
 
 class TipsFile : public ::testing::Test {
-protected:
+  protected:
     std::vector<Tip> saveAndLoad(const std::vector<Tip>& tips)
     {
         EXPECT_TRUE(SaveTipsFile(path, tips, random, clock).ok);
@@ -47,7 +48,7 @@ TEST_F(TipsFile, DefaultContentLayout)
     const std::string bytes = ReadBytes(path);
     ASSERT_EQ(bytes.substr(0, 13 + 9 + 8), "z7k3w1x9j4q2\n02/20/09\nGeneral\n");
     const std::size_t lineEnd = bytes.find('\n', 30);
-    EXPECT_EQ(lineEnd - 30 + 1, 60u);  // seed, 58 scrambled bytes, LF
+    EXPECT_EQ(lineEnd - 30 + 1, 60u); // seed, 58 scrambled bytes, LF
     EXPECT_EQ(CheckTipsFile(path), 0u);
     EXPECT_EQ(load().tips, DefaultTips());
     // The writer re-seeds from the clock when done.
@@ -78,9 +79,21 @@ TEST_F(TipsFile, TextsThatStretchOrSplitLinesReadBackWhole)
             rawLfText = candidate;
     }
     ASSERT_FALSE(rawLfText.empty());
-    const std::vector<Tip> tips{{"d\n", "c\n", longText}, {"d2\n", "c2\n", rawLfText},
-                                {"d3\n", "c3\n", "\n"}, {"d4\n", "c4\n", "a\r\nb\n"}};
+    const std::vector<Tip> tips{{"d\n", "c\n", longText},
+                                {"d2\n", "c2\n", rawLfText},
+                                {"d3\n", "c3\n", "\n"},
+                                {"d4\n", "c4\n", "a\r\nb\n"}};
     EXPECT_EQ(saveAndLoad(tips), tips);
+}
+
+TEST_F(TipsFile, NulBytesNeverCutARecord)
+{
+    // Bytes 0xF5..0xFF may scramble to NUL; a NUL may also stand in a part itself.
+    const std::vector<Tip> tips{{std::string("d\0te\n", 5), "c\n", std::string(300, '\xFF') + "\n"},
+                                {"d\n", std::string("\0\n", 2), std::string("a\0b\xF7\xFA\n", 6)},
+                                {"last\n", "c\n", "after\n"}};
+    EXPECT_EQ(saveAndLoad(tips), tips);
+    EXPECT_NE(ReadBytes(path).find('\0'), std::string::npos);
 }
 
 TEST_F(TipsFile, ForeignLinesBeforeTheFirstMarkerAreNotTips)
@@ -100,7 +113,7 @@ TEST_F(TipsFile, FilesCutShort)
     const std::string first = Record("d1\n", "c1\n", scrambled("first\n"));
     const std::string second = scrambled("second text\n");
 
-    WriteBytes(path, first + "z7k3w1x9j4q2\nd2\nc2\n");  // cut before the last text line
+    WriteBytes(path, first + "z7k3w1x9j4q2\nd2\nc2\n"); // cut before the last text line
     EXPECT_EQ(load().tips.size(), 1u);
     WriteBytes(path, first + "z7k3w1x9j4q2\nd2\n");
     EXPECT_EQ(load().tips.size(), 1u);
@@ -152,12 +165,20 @@ TEST_F(TipsFile, RandomAndMutatedFilesNeverBreakTheReader)
             const std::size_t at = static_cast<std::size_t>(gen.next()) % (bytes.size() + 1);
             switch (gen.next() % 4) {
             case 0: bytes.insert(at, 1, static_cast<char>(gen.next() % 256)); break;
-            case 1: if (at < bytes.size()) bytes.erase(at, 1); break;
-            case 2: if (at < bytes.size()) bytes[at] = static_cast<char>(gen.next() % 256); break;
-            case 3: bytes.insert(at, gen.next() % 2 ? "z7k3w1x9j4q2" : std::string(1200, '\n')); break;
+            case 1:
+                if (at < bytes.size())
+                    bytes.erase(at, 1);
+                break;
+            case 2:
+                if (at < bytes.size())
+                    bytes[at] = static_cast<char>(gen.next() % 256);
+                break;
+            case 3:
+                bytes.insert(at, gen.next() % 2 ? "z7k3w1x9j4q2" : std::string(1200, '\n'));
+                break;
             }
         }
-        if (round % 10 == 0) {  // pure noise too
+        if (round % 10 == 0) { // pure noise too
             bytes.resize(static_cast<std::size_t>(gen.next() % 5000));
             for (char& c : bytes)
                 c = static_cast<char>(gen.next() % 256);

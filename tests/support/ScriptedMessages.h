@@ -9,7 +9,7 @@
 // The test twin of the message boxes: records every message and hands back queued
 // answers. With an empty queue it answers as Esc would (Cancel, else No, else Ok).
 class ScriptedMessages : public Messages {
-public:
+  public:
     struct Shown {
         QString text;
         MessageIcon icon;
@@ -25,7 +25,7 @@ public:
     const std::vector<Shown>& shown() const { return m_shown; }
     void clear() { m_shown.clear(); }
 
-private:
+  private:
     std::deque<MessageAnswer> m_answers;
     std::vector<Shown> m_shown;
 };

@@ -29,7 +29,8 @@ TEST(JsonText, EscapesAndKeepsValidUtf8)
 {
     EXPECT_EQ(JsonString("a\"b\\c\n\r\t"), R"("a\"b\\c\n\r\t")");
     EXPECT_EQ(JsonString(std::string("\0\x01\x7f", 3)), R"("\u0000\u0001\u007F")");
-    EXPECT_EQ(JsonString("caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80"), "\"caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80\"");
+    EXPECT_EQ(JsonString("caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80"),
+              "\"caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80\"");
     // Lone, overlong, surrogate and cut sequences are bytes, not characters.
     EXPECT_EQ(JsonString("\xE9t\xC0\xAF\xED\xA0\x80\xE2\x82"),
               R"("\u00E9t\u00C0\u00AF\u00ED\u00A0\u0080\u00E2\u0082")");

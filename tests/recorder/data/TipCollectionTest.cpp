@@ -1,10 +1,14 @@
 #include "recorder/data/TipCollection.h"
+#include "tests/support/TipPrinting.h"
 
 #include <gtest/gtest.h>
 #include <stdexcept>
 
 namespace {
-Tip Make(const std::string& name) { return {name + "-date\n", name + "-cat\n", name + "\n"}; }
+Tip Make(const std::string& name)
+{
+    return {name + "-date\n", name + "-cat\n", name + "\n"};
+}
 } // namespace
 
 TEST(TipCollection, NumbersFollowPositions)
