@@ -1,0 +1,12 @@
+#pragma once
+
+#include <initializer_list>
+
+class QDialog;
+class QPushButton;
+class QWidget;
+
+// The common frame of the Tip dialogs: the content above, the buttons in a row at the
+// bottom right, a size close to the one users know, and the title-bar help button.
+void LayOutTipDialog(QDialog* dialog, QWidget* content,
+                     std::initializer_list<QPushButton*> buttons);

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <string>
+
+// Moves the parts of a Tip between their stored byte form (local 8-bit, a closing "\n",
+// line breaks as "\r\n") and what the dialog boxes show.
+
+// A stored part without its closing "\n", as a box shows it.
+QString BoxTextFromPart(const std::string& part);
+
+// What a box holds, as a stored part with its closing "\n". Line breaks typed into the
+// Text box become "\r\n", so no bare line feed ever reaches the Tips file inside a part.
+std::string PartFromBoxText(const QString& boxText);
+
+// A one-line box may receive pasted line breaks; the Date and Category lines of the Tips
+// file must not contain one.
+QString SingleLine(const QString& text);
+
+// Characters as the user sees them (a base letter with its accents, an emoji made of
+// several code points: one each), the unit of the 20-character limits.
+int VisibleLength(const QString& text);
+
+QString TrimmedEnd(const QString& text);
