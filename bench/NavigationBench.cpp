@@ -1,15 +1,21 @@
 // Next at random over a collection of a million Tips, and the Show All listing of a
-// hundred thousand. Each Next of a whole cycle is timed on its own, so the figures
-// include the last picks of the cycle, when almost every draw lands on a Tip already
-// shown.
+// hundred thousand: building it, laying it out for the window, and painting one window
+// of it scrolled to the middle. Each Next of a whole cycle is timed on its own, so the
+// figures include the last picks of the cycle, when almost every draw lands on a Tip
+// already shown.
 #include "common/MsRandom.h"
 #include "platform/Messages.h"
+#include "platform/TextLayout.h"
 #include "recorder/data/NavigationState.h"
 #include "recorder/data/TipCollection.h"
 #include "recorder/view/ShowAllListing.h"
 #include "recorder/view/TipDisplay.h"
 #include "recorder/view/TipNavigator.h"
 
+#include <QFont>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <chrono>
@@ -90,5 +96,48 @@ void BM_ShowAllListing(benchmark::State& benchState)
         benchmark::DoNotOptimize(ShowAllListing(tips));
 }
 BENCHMARK(BM_ShowAllListing)->Arg(100'000)->Unit(benchmark::kMillisecond);
+
+void EnsureGuiApplication()
+{
+    static int argc = 1;
+    static char name[] = "bench";
+    static char* argv[] = {name, nullptr};
+    if (QGuiApplication::instance() == nullptr) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        static QGuiApplication app(argc, argv);
+    }
+}
+
+QString HundredThousandListing()
+{
+    return QString::fromLocal8Bit(ShowAllListing(Collection(100'000, 100)));
+}
+
+void BM_ShowAllLayout(benchmark::State& benchState)
+{
+    EnsureGuiApplication();
+    const QString listing = HundredThousandListing();
+    const QFont font(QStringLiteral("Times New Roman"), 36);
+    for (auto _ : benchState) {
+        const TextLayout layout(listing, font, 1200, true);
+        benchmark::DoNotOptimize(layout.height());
+    }
+}
+BENCHMARK(BM_ShowAllLayout)->Unit(benchmark::kMillisecond);
+
+void BM_ShowAllScrolledPaint(benchmark::State& benchState)
+{
+    EnsureGuiApplication();
+    const TextLayout layout(HundredThousandListing(), QFont(QStringLiteral("Times New Roman"), 36),
+                            1200, true);
+    QImage window(1200, 800, QImage::Format_ARGB32_Premultiplied);
+    int offset = layout.height() / 2;
+    for (auto _ : benchState) {
+        QPainter painter(&window);
+        layout.draw(painter, QPointF(0, -offset), window.rect());
+        offset += layout.lineHeight();
+    }
+}
+BENCHMARK(BM_ShowAllScrolledPaint)->Unit(benchmark::kMillisecond);
 
 } // namespace
