@@ -41,9 +41,10 @@ void TipNavigator::noTipsNotice()
     m_display.emptyStatusTexts();
 }
 
-void TipNavigator::showChosenTip()
+// Comes after the history is recorded: with a single Tip there is nothing to go back to,
+// whatever the history holds.
+void TipNavigator::enableTipCommands()
 {
-    m_display.ShowCurrentTip();
     m_state.m_bTipCommandsEnabled = true;
     m_state.m_bClearEnabled = true;
     if (tipCount() == 1)
@@ -57,9 +58,10 @@ void TipNavigator::ShowNextTip()
     if (tipCount() == 0) {
         noTipsNotice();
     } else if (chooseNextTip(cycleWasEmpty)) {
-        showChosenTip();
+        m_display.ShowCurrentTip();
         m_state.m_TipShown = true;
         m_state.RecordInHistory(m_state.m_CurrentTip, freshCycle(cycleWasEmpty));
+        enableTipCommands();
         m_state.m_bScreenCleared = false;
     }
     m_bForceNewPick = false;
@@ -148,11 +150,14 @@ void TipNavigator::ShowPreviousTip()
             m_state.m_HistoryPos = m_state.m_HistoryCount;
             m_state.m_CurrentTip =
                 static_cast<int>(m_state.m_History[static_cast<std::size_t>(m_state.m_HistoryPos)]);
-            showChosenTip();
+            m_display.ShowCurrentTip();
+            m_state.m_bTipCommandsEnabled = true;
+            m_state.m_bClearEnabled = true;
         }
     } else {
         stepBackThroughHistory();
-        showChosenTip();
+        m_display.ShowCurrentTip();
+        enableTipCommands();
     }
     m_state.m_bLastWasPrevious = true;
     m_state.m_bScreenCleared = false;
@@ -184,10 +189,11 @@ void TipNavigator::ShowLatestTip()
         m_bFromAtClosing = false;
     else
         m_state.m_CurrentTip = tipCount();
-    showChosenTip();
+    m_display.ShowCurrentTip();
     m_state.m_TipShown = true;
     m_state.AddToCycle(m_state.m_CurrentTip);
     m_state.RecordInHistory(m_state.m_CurrentTip, freshCycle(cycleWasEmpty));
+    enableTipCommands();
     m_state.m_bScreenCleared = false;
     m_bForceNewPick = false;
 }
@@ -236,9 +242,10 @@ void TipNavigator::ShowTipByNumber(const NumberPrompt& prompt)
         return;
     m_state.m_CurrentTip = chosen;
     m_state.AddToCycle(chosen);
-    showChosenTip();
+    m_display.ShowCurrentTip();
     m_state.m_TipShown = true;
     m_state.RecordInHistory(chosen, freshCycle(cycleWasEmpty));
+    enableTipCommands();
     m_bForceNewPick = false;
 }
 

@@ -60,7 +60,7 @@ class TipNavigator {
     bool chooseNextAtRandom(bool cycleWasEmpty);
     bool startNewRandomCycle();
     void stepBackThroughHistory();
-    void showChosenTip();
+    void enableTipCommands();
 
     NavigationState& m_state;
     const TipCollection& m_tips;

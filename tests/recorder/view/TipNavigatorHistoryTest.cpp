@@ -107,6 +107,21 @@ TEST_F(NavigatorTest, LatestShowsTheNewestTipAndEntersCycleAndHistory)
     EXPECT_FALSE(navigator.m_bForceNewPick);
 }
 
+TEST_F(NavigatorTest, WithASingleTipPreviousStaysDisabledAfterAnyMove)
+{
+    useTips(1);
+    state.startWith(1);
+    const auto moves = {+[](TipNavigator& n) { n.ShowLatestTip(); },
+                        +[](TipNavigator& n) { n.ShowTipByNumber([](int) { return 1; }); },
+                        +[](TipNavigator& n) { n.ShowNextTip(); }};
+    for (auto move : moves) {
+        navigator.SetRandomOrder(true); // an empty cycle: the move enters the history anew
+        move(navigator);
+        EXPECT_FALSE(state.m_bPrevEnabled);
+    }
+    EXPECT_EQ(state.m_HistoryCount, 4);
+}
+
 struct AtClosingCase {
     int stored;
     int shown;
