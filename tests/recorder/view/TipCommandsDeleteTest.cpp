@@ -13,8 +13,8 @@ TEST_F(TipCommandsTest, DeletingTheCurrentThirdOfFiveRenumbersEverythingAbove)
     ASSERT_EQ(messages.texts(), QStringList({kDeleteQuestion}));
     EXPECT_EQ(messages.shown().front().icon, MessageIcon::Exclamation);
     EXPECT_EQ(tips.count(), 4);
-    EXPECT_EQ(tips.get(3), NumberedTip(4));
-    EXPECT_EQ(tips.get(4), NumberedTip(5));
+    EXPECT_EQ(tips.get(3), SampleTip(4));
+    EXPECT_EQ(tips.get(4), SampleTip(5));
     EXPECT_EQ(state.m_CycleTips.entries(), (std::vector<std::uint32_t>{3, 1, 4}));
     EXPECT_EQ(history(), (std::vector<std::uint32_t>{3, 1, 4}));
     EXPECT_EQ(state.m_CurrentTip, 2);
@@ -33,14 +33,14 @@ TEST_F(TipCommandsTest, DeletingTipOneKeepsTheCurrentNumberAtOne)
     messages.queue(MessageAnswer::Yes);
     commands.DeleteCurrentTip();
     EXPECT_EQ(state.m_CurrentTip, 1);
-    EXPECT_EQ(tips.get(1), NumberedTip(2));
+    EXPECT_EQ(tips.get(1), SampleTip(2));
     EXPECT_EQ(state.m_HistoryCount, 0);
     EXPECT_FALSE(state.m_bPrevEnabled);
 }
 
 TEST_F(TipCommandsTest, DeletingTheLastTipLeavesNothingToGoBackTo)
 {
-    tips = NumberedTips(1);
+    tips = SampleTips(1);
     showInTurn({1});
     state.m_bPrevEnabled = true;
     messages.queue(MessageAnswer::Yes);
@@ -89,7 +89,7 @@ TEST_F(TipCommandsTest, AnswerOtherThanYesKeepsTheTipAndItsCommands)
         EXPECT_TRUE(state.m_bTipCommandsEnabled);
         EXPECT_TRUE(state.m_bClearEnabled);
         EXPECT_FALSE(commands.m_bModified);
-        EXPECT_EQ(host.shown, NumberedTip(2));
+        EXPECT_EQ(host.shown, SampleTip(2));
     }
 }
 
@@ -109,7 +109,7 @@ TEST_F(TipCommandsTest, DeleteTipNumberShowsTheTipBeforeAsking)
     dialogs.numbers.push_back(1);
     messages.queue(MessageAnswer::Yes);
     commands.DeleteTipNumber();
-    EXPECT_EQ(tips.get(1), NumberedTip(2));
+    EXPECT_EQ(tips.get(1), SampleTip(2));
     EXPECT_EQ(history(), (std::vector<std::uint32_t>{1, 3, 3}));
     EXPECT_EQ(state.m_CurrentTip, 1);
 }
@@ -156,7 +156,7 @@ TEST_F(TipCommandsTest, EditWithTheTextEmptiedAsksToDelete)
     state.m_bTipCommandsEnabled = false;
     commands.Edit();
     EXPECT_EQ(messages.texts(), QStringList({kDeleteQuestion}));
-    EXPECT_EQ(tips.get(2), NumberedTip(2));
+    EXPECT_EQ(tips.get(2), SampleTip(2));
     EXPECT_TRUE(state.m_bTipCommandsEnabled);
     EXPECT_TRUE(commands.m_bModified);
 
@@ -164,7 +164,7 @@ TEST_F(TipCommandsTest, EditWithTheTextEmptiedAsksToDelete)
     messages.queue(MessageAnswer::Yes);
     commands.Edit();
     EXPECT_EQ(tips.count(), 4);
-    EXPECT_EQ(tips.get(2), NumberedTip(3));
+    EXPECT_EQ(tips.get(2), SampleTip(3));
 }
 
 } // namespace

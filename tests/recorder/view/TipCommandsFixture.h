@@ -81,17 +81,17 @@ class ScriptedTipDialogs : public TipDialogs {
     }
 };
 
-inline Tip NumberedTip(int n)
+inline Tip SampleTip(int n)
 {
     const std::string s = std::to_string(n);
     return {"date" + s + "\n", "cat" + s + "\n", "text" + s + "\n"};
 }
 
-inline TipCollection NumberedTips(int count)
+inline TipCollection SampleTips(int count)
 {
     TipCollection tips;
     for (int n = 1; n <= count; ++n)
-        tips.append(NumberedTip(n));
+        tips.append(SampleTip(n));
     return tips;
 }
 
@@ -117,7 +117,7 @@ class TipCommandsTest : public ::testing::Test {
         return {state.m_History.begin() + 1, state.m_History.begin() + 1 + state.m_HistoryCount};
     }
 
-    TipCollection tips = NumberedTips(5);
+    TipCollection tips = SampleTips(5);
     NavigationState state;
     ScriptedMessages messages;
     ScriptedTipDialogs dialogs;

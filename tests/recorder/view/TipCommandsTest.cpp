@@ -4,11 +4,11 @@ namespace {
 
 TEST_F(TipCommandsTest, AddAppendsInTheOrderAdded)
 {
-    dialogs.added.push_back({NumberedTip(6), NumberedTip(7)});
+    dialogs.added.push_back({SampleTip(6), SampleTip(7)});
     commands.Add();
     ASSERT_EQ(tips.count(), 7);
-    EXPECT_EQ(tips.get(6), NumberedTip(6));
-    EXPECT_EQ(tips.get(7), NumberedTip(7));
+    EXPECT_EQ(tips.get(6), SampleTip(6));
+    EXPECT_EQ(tips.get(7), SampleTip(7));
     EXPECT_TRUE(commands.m_bModified);
     EXPECT_TRUE(host.log.isEmpty()); // the window stays as it was
 }
@@ -33,12 +33,12 @@ class AddEnabling : public TipCommandsTest,
 TEST_P(AddEnabling, TipCommandsFollowTheWindow)
 {
     const AddEnablingCase& c = GetParam();
-    tips = NumberedTips(c.tipsBefore);
+    tips = SampleTips(c.tipsBefore);
     if (c.tipInWindow)
         showInTurn({1});
     state.m_bTipCommandsEnabled = !c.enabled;
     state.m_bClearEnabled = !c.enabled;
-    dialogs.added.push_back({NumberedTip(9)});
+    dialogs.added.push_back({SampleTip(9)});
     commands.Add();
     EXPECT_EQ(state.m_bTipCommandsEnabled, c.enabled);
     EXPECT_EQ(state.m_bClearEnabled, c.enabled);
@@ -57,7 +57,7 @@ TEST_F(TipCommandsTest, EditReplacesTheShownTipAndShowsItAgain)
     dialogs.edits.push_back(edited);
     commands.Edit();
     EXPECT_EQ(dialogs.editedNumber, 3);
-    EXPECT_EQ(dialogs.editShown, NumberedTip(3));
+    EXPECT_EQ(dialogs.editShown, SampleTip(3));
     EXPECT_EQ(tips.get(3), edited);
     EXPECT_EQ(host.shown, edited);
     EXPECT_EQ(host.log, QStringList({"show 3"}));
@@ -69,7 +69,7 @@ TEST_F(TipCommandsTest, EditLeftWithoutSavingChangesNothing)
     showInTurn({3});
     dialogs.edits.push_back(std::nullopt);
     commands.Edit();
-    EXPECT_EQ(tips.get(3), NumberedTip(3));
+    EXPECT_EQ(tips.get(3), SampleTip(3));
     EXPECT_TRUE(host.log.isEmpty());
     EXPECT_FALSE(commands.m_bModified);
 }
@@ -117,7 +117,7 @@ TEST_F(TipCommandsTest, NumberOfTipsSaysHowMany)
 {
     for (auto [count, text] : {std::pair{0, "There are 0 Tips."}, std::pair{1, "There is 1 Tip."},
                                std::pair{2, "There are 2 Tips."}}) {
-        tips = NumberedTips(count);
+        tips = SampleTips(count);
         messages.clear();
         commands.NumberOfTips();
         EXPECT_EQ(messages.texts(), QStringList({text}));
