@@ -22,6 +22,12 @@ class MsRandom {
 // The one generator the programs share, as the C runtime has one per process.
 MsRandom& ProcessRandom();
 
+// A seed byte of 40..120 for a scrambling pass.
+inline int DrawSeed(MsRandom& random)
+{
+    return 80 * random.next() / MsRandom::kMax + 40;
+}
+
 // A shift of 1..10 (11 when the draw is 32767), as used by every scrambling pass.
 inline int DrawShift(MsRandom& random)
 {

@@ -4,7 +4,7 @@
 
 std::string ScrambleText(const std::string& text, MsRandom& random)
 {
-    const int seed = 80 * random.next() / MsRandom::kMax + 40;
+    const int seed = DrawSeed(random);
     random.seed(static_cast<std::uint32_t>(seed));
     std::string line;
     line.resize(text.size() + 1);

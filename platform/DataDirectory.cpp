@@ -1,5 +1,7 @@
 #include "platform/DataDirectory.h"
 
+#include "common/FirstLineCheck.h"
+
 #include <QByteArray>
 #include <QStandardPaths>
 #include <QString>
@@ -13,12 +15,7 @@ std::string DataDirectory()
                   .toLocal8Bit();
     while (dir.size() > 1 && dir.endsWith('/'))
         dir.chop(1);
+    if (static_cast<std::size_t>(dir.size()) > kMaxPathLength)
+        return {};
     return dir.toStdString();
-}
-
-std::string DataFilePath(const std::string& directory, const char* fileName)
-{
-    if (directory == "/")
-        return directory + fileName;
-    return directory + "/" + fileName;
 }

@@ -1,18 +1,19 @@
 #include "common/Scramble.h"
 #include "common/Clock.h"
 #include "common/MsRandom.h"
+#include "common/PasswordScramble.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-// A generator state whose next draw makes ScrambleText pick `seed`.
+// A generator state whose next draw makes a scrambling pass pick `seed`.
 MsRandom RandomGivingSeed(int seed)
 {
     for (std::uint32_t s = 0;; ++s) {
         MsRandom probe;
         probe.seed(s);
-        if (80 * probe.next() / MsRandom::kMax + 40 == seed) {
+        if (DrawSeed(probe) == seed) {
             MsRandom random;
             random.seed(s);
             return random;
@@ -85,4 +86,39 @@ TEST(Scramble, DamagedLinesAreHandledWithoutFault)
     EXPECT_EQ(text[4], cut[5]);
     // A seed byte above 127 is read as a negative seed, not rejected.
     EXPECT_EQ(UnscrambleText("\xF0xyz\n", random).size(), 4u);
+}
+
+TEST(PasswordScramble, KnownBytesForSeed65)
+{
+    MsRandom random = RandomGivingSeed(65);
+    // Unlike a Tip text, the last character is shifted too.
+    EXPECT_EQ(ScramblePassword("abc", random), std::string("\x41\x62\x68\x64"));
+    EXPECT_EQ(UnscramblePassword("\x41\x62\x68\x64", random), "abc");
+}
+
+TEST(PasswordScramble, TwoFormsOfOnePasswordBothReadBack)
+{
+    MsRandom random;
+    random.seed(7);
+    const std::string first = ScramblePassword("Secret", random);
+    const std::string second = ScramblePassword("Secret", random);
+    EXPECT_NE(first, second);
+    for (const std::string& stored : {first, second}) {
+        ASSERT_EQ(stored.size(), 7u);
+        EXPECT_GE(stored[0], 40);
+        EXPECT_LE(stored[0], 120);
+        EXPECT_EQ(UnscramblePassword(stored, random), "Secret");
+    }
+}
+
+TEST(PasswordScramble, EveryByteSurvivesAndShortFormsAreEmpty)
+{
+    MsRandom random;
+    std::string all;
+    for (int c = 0; c < 256; ++c)
+        all += static_cast<char>(c);
+    EXPECT_EQ(UnscramblePassword(ScramblePassword(all, random), random), all);
+    EXPECT_EQ(UnscramblePassword("A", random), "");
+    EXPECT_EQ(UnscramblePassword("", random), "");
+    EXPECT_EQ(ScramblePassword("", random).size(), 1u);
 }

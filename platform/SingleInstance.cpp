@@ -1,0 +1,116 @@
+#include "platform/SingleInstance.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFileInfo>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QLockFile>
+#include <QStandardPaths>
+#include <unistd.h>
+
+namespace {
+
+constexpr char kRequest[] = "come-forward\n";
+constexpr char kReply[] = "ok\n";
+// Socket paths must fit sockaddr_un (108 bytes with the terminator); stay well below.
+constexpr qsizetype kMaxSocketPath = 100;
+
+QString RuntimeDirectory()
+{
+    const QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    return dir.isEmpty() ? QDir::tempPath() : dir;
+}
+
+QString ServerName(const QString& instanceName, const QString& user)
+{
+    const QString inRuntimeDir =
+        RuntimeDirectory() + QLatin1Char('/') + instanceName + QLatin1Char('-') + user + ".socket";
+    if (inRuntimeDir.toLocal8Bit().size() <= kMaxSocketPath)
+        return inRuntimeDir;
+    // A deep runtime directory: a short name in /tmp that still differs per user and
+    // per runtime directory; only the owner may connect (see startListening).
+    const QByteArray hash =
+        QCryptographicHash::hash(inRuntimeDir.toLocal8Bit(), QCryptographicHash::Sha256)
+            .toHex()
+            .left(16);
+    return QStringLiteral("/tmp/") + instanceName.left(16) + QLatin1Char('-') + QLatin1String(hash);
+}
+
+} // namespace
+
+SingleInstance::SingleInstance(const QString& instanceName, QObject* parent) : QObject(parent)
+{
+    const QString user = QString::number(::getuid());
+    m_lockPath =
+        RuntimeDirectory() + QLatin1Char('/') + instanceName + QLatin1Char('-') + user + ".lock";
+    m_serverName = ServerName(instanceName, user);
+}
+
+SingleInstance::~SingleInstance()
+{
+    stopListening();
+}
+
+bool SingleInstance::claim()
+{
+    QDir().mkpath(QFileInfo(m_lockPath).absolutePath());
+    m_lock = std::make_unique<QLockFile>(m_lockPath);
+    // Held for the whole run: never treat a long-running first copy's lock as stale by
+    // its age; only a lock whose process is gone is taken over.
+    m_lock->setStaleLockTime(0);
+    if (m_lock->tryLock(0))
+        return true;
+    m_lock.reset();
+    return false;
+}
+
+bool SingleInstance::askFirstToComeForward(int timeoutMs)
+{
+    QLocalSocket socket;
+    socket.connectToServer(m_serverName);
+    if (!socket.waitForConnected(timeoutMs))
+        return false;
+    socket.write(kRequest);
+    if (!socket.waitForBytesWritten(timeoutMs))
+        return false;
+    while (!socket.canReadLine()) {
+        if (!socket.waitForReadyRead(timeoutMs))
+            return false;
+    }
+    return socket.readLine() == kReply;
+}
+
+bool SingleInstance::startListening()
+{
+    m_server = std::make_unique<QLocalServer>();
+    m_server->setSocketOptions(QLocalServer::UserAccessOption);
+    connect(m_server.get(), &QLocalServer::newConnection, this, &SingleInstance::answer);
+    if (m_server->listen(m_serverName))
+        return true;
+    // We hold the lock, so a socket left behind belongs to a copy that died.
+    QLocalServer::removeServer(m_serverName);
+    return m_server->listen(m_serverName);
+}
+
+void SingleInstance::stopListening()
+{
+    m_server.reset();
+}
+
+void SingleInstance::answer()
+{
+    while (QLocalSocket* socket = m_server->nextPendingConnection()) {
+        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
+            if (!socket->canReadLine())
+                return;
+            if (socket->readLine() == kRequest) {
+                emit comeForwardRequested();
+                socket->write(kReply);
+                socket->flush();
+            }
+            socket->disconnectFromServer();
+        });
+    }
+}

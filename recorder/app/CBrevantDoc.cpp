@@ -1,0 +1,205 @@
+#include "recorder/app/CBrevantDoc.h"
+
+#include "common/Clock.h"
+#include "common/DecimalText.h"
+#include "common/FirstLineCheck.h"
+#include "common/MsRandom.h"
+#include "common/SaverSettingsFile.h"
+#include "common/TipsFormat.h"
+#include "platform/Messages.h"
+#include "platform/WaitCursor.h"
+#include "recorder/app/CBrevantApp.h"
+#include "recorder/app/DisplayObjects.h"
+#include "recorder/data/RandomPick.h"
+#include "recorder/data/RecorderSettings.h"
+#include "recorder/data/RegistryError.h"
+#include "recorder/dialogs/PasswordDialogs.h"
+
+#include <QBrush>
+#include <QFont>
+#include <cstring>
+#include <new>
+
+namespace {
+
+constexpr const char* kWinDirError = "WinDir Error!";
+constexpr const char* kSaverFileError =
+    "File Pennivel159.ini error.\n\nYou may need to reinstall the software.";
+
+} // namespace
+
+CBrevantDoc::CBrevantDoc(CBrevantApp& app) : m_app(app)
+{
+    TimeSeed(services().random, services().clock);
+    m_bTipCommandsEnabled = true;
+    m_bClearEnabled = true;
+    readSettings();
+}
+
+CBrevantDoc::~CBrevantDoc() = default;
+
+RecorderServices& CBrevantDoc::services()
+{
+    return m_app.services();
+}
+
+int CBrevantDoc::m_TipCount() const
+{
+    return m_app.m_Tips.count();
+}
+
+std::string CBrevantDoc::TipsFilePath() const
+{
+    return m_WindowsDir + "/" + kTipsFileName;
+}
+
+void CBrevantDoc::readSettings()
+{
+    const RecorderSettings& settings = services().settings;
+    m_TipClosing = settings.read(Key::TipClosing) != 0;
+    m_InfoAlwaysTip = settings.read(Key::InfoAlwaysTip) != 0;
+    m_DisableScreen = settings.read(Key::DisableScreen) != 0;
+    m_Alignment = settings.read(Key::Alignment);
+    m_nFontHeight = settings.read(Key::FontHeight);
+    m_nFontWeight = settings.read(Key::FontWeight);
+    const std::string face = settings.read(Key::FontFaceName);
+    m_FontFaceName =
+        QString::fromLocal8Bit(face.data(), static_cast<qsizetype>(face.size())).left(31);
+    m_FontItalic = settings.read(Key::FontItalic).empty() ? 0 : 1;
+    m_Color = static_cast<std::uint32_t>(ParseDecimal(settings.read(Key::Color)));
+    m_ColorBckgrnd = static_cast<std::uint32_t>(ParseDecimal(settings.read(Key::ColorBackground)));
+    for (std::size_t i = 0; i < Key::SearchTexts.size(); ++i)
+        m_app.m_SearchWords[i] = settings.read(Key::SearchTexts[i]);
+    m_UsePassword = settings.read(Key::UsePassword) != 0;
+}
+
+bool CBrevantDoc::fatal(const char* message)
+{
+    MessageOptions options;
+    options.noOwner = true;
+    Messages& messages = services().messages;
+    messages.show(QString::fromLatin1(message), MessageIcon::Stop, MessageButtons::Ok, options);
+    messages.show(QStringLiteral("Program will terminate."), MessageIcon::Stop, MessageButtons::Ok,
+                  options);
+    return false;
+}
+
+bool CBrevantDoc::OnNewDocument()
+{
+    m_WindowsDir = services().dataDirectory();
+    if (m_WindowsDir.empty())
+        return fatal(kWinDirError);
+    m_WindowsDir = WithoutRootSeparator(m_WindowsDir);
+    if (CheckSettingsFile(m_WindowsDir + "/" + kSaverSettingsFileName) != kCheckFound)
+        return fatal(kSaverFileError);
+    if (!passPasswordGate())
+        return false;
+    if (m_WindowsDir.size() + 1 + std::strlen(kTipsFileName) > kMaxPathLength)
+        return fatal(kWinDirError);
+    if (!loadTips())
+        return false;
+    pickFirstTip();
+    return buildFontAndBrush();
+}
+
+bool CBrevantDoc::passPasswordGate()
+{
+    RecorderSettings& settings = services().settings;
+    switch (settings.read(Key::FirstTimePassword)) {
+    case 0: m_FirstTimePassword = false; break;
+    case 1: m_FirstTimePassword = true; break;
+    default: return fatal(kRegistryError);
+    }
+    if (!m_UsePassword)
+        return true;
+    if (m_FirstTimePassword) {
+        m_UsePassword = false;
+        settings.write(Key::UsePassword, 0);
+        return true;
+    }
+    if (!services().passwordDialogs.askStartupPassword(settings.read(Key::Password)))
+        return false;
+    TimeSeed(services().random, services().clock);
+    return true;
+}
+
+bool CBrevantDoc::loadTips()
+{
+    RecorderServices& s = services();
+    const std::string path = TipsFilePath();
+    const char* warning = nullptr;
+    {
+        WaitCursor wait;
+        switch (CheckTipsFile(path)) {
+        case kCheckMissing:
+            m_app.m_Tips = TipCollection(DefaultTips());
+            // A file that cannot be written now is reported by the save that needs it.
+            SaveTipsFile(path, m_app.m_Tips.tips(), s.random, s.clock);
+            m_bTipsFileKnown = true;
+            break;
+        case kCheckFound:
+        case kCheckForeign: {
+            TipsFileContent content;
+            if (!LoadTipsFile(path, content, s.random, s.clock))
+                return fatal("fopen Error!");
+            m_app.m_Tips = TipCollection(std::move(content.tips));
+            m_bTipsFileKnown = !content.readError;
+            if (content.readError)
+                warning = "The Tips file \"%1\" could not be read to its end; only the Tips "
+                          "before the damage are shown.\n\nPennivel will ask before it saves "
+                          "over that file.";
+            break;
+        }
+        case kCheckEmpty: m_bTipsFileKnown = true; break;
+        default:
+            // Starting silently would let Tips added now vanish at exit, and a later save
+            // could replace every Tip in the file; say so and guard the file instead.
+            m_bTipsFileKnown = false;
+            warning = "The Tips file \"%1\" cannot be used: Pennivel needs to both read and "
+                      "write it.\n\nPennivel starts without Tips, and will ask before it saves "
+                      "over that file.";
+        }
+    }
+    if (warning)
+        s.messages.show(QString::fromLatin1(warning).arg(QString::fromLocal8Bit(path.c_str())),
+                        MessageIcon::Exclamation);
+    return true;
+}
+
+void CBrevantDoc::pickFirstTip()
+{
+    m_bLastWasPrevious = false;
+    if (m_TipCount() == 0) {
+        m_CurrentText.clear();
+        m_bTipCommandsEnabled = false;
+        m_bClearEnabled = false;
+        return;
+    }
+    m_CurrentTip = PickRandomTip(services().random, m_TipCount());
+    m_CycleTips = {static_cast<std::uint32_t>(m_CurrentTip)};
+    m_CycleCount = 1;
+    m_History = {0, static_cast<std::uint32_t>(m_CurrentTip)};
+    m_HistoryCount = 1;
+    m_HistoryPos = 1;
+    const Tip& tip = m_app.m_Tips.get(m_CurrentTip);
+    m_CurrentDate = tip.date;
+    m_CurrentCategory = tip.category;
+    m_CurrentText = tip.text;
+    m_TipShown = true;
+}
+
+bool CBrevantDoc::buildFontAndBrush()
+{
+    try {
+        m_pFont = MakeDisplayFont(*this);
+    } catch (const std::bad_alloc&) {
+        return fatal("CFont Error.");
+    }
+    try {
+        m_pBackgroundBrush = MakeBackgroundBrush(m_ColorBckgrnd);
+    } catch (const std::bad_alloc&) {
+        m_pFont.reset();
+        return fatal("CBrush Error.");
+    }
+    return true;
+}

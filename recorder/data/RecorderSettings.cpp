@@ -1,0 +1,93 @@
+#include "recorder/data/RecorderSettings.h"
+
+#include <QFileInfo>
+#include <QSettings>
+#include <cstdint>
+#include <limits>
+
+namespace {
+
+QString Path(const char* name)
+{
+    return QStringLiteral("Initialization/") + QLatin1String(name);
+}
+
+} // namespace
+
+RecorderSettings::RecorderSettings()
+    : m_store(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                          QStringLiteral("Pennivel by Kestrow"),
+                                          QStringLiteral("Pennivel")))
+{
+}
+
+RecorderSettings::RecorderSettings(const QString& path)
+    : m_store(std::make_unique<QSettings>(path, QSettings::IniFormat))
+{
+}
+
+RecorderSettings::~RecorderSettings() = default;
+
+int RecorderSettings::read(const IntKey& key, int defaultAtRead) const
+{
+    const QVariant value = m_store->value(Path(key.name));
+    bool ok = false;
+    const qlonglong number = value.toString().trimmed().toLongLong(&ok);
+    // A 32-bit value as the store holds it: signed, or the same bits read unsigned.
+    if (!ok || number < std::numeric_limits<std::int32_t>::min() ||
+        number > std::numeric_limits<std::uint32_t>::max())
+        return defaultAtRead;
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(number));
+}
+
+std::string RecorderSettings::read(const TextKey& key) const
+{
+    const QVariant value = m_store->value(Path(key.name));
+    if (!value.isValid())
+        return key.defaultValue;
+    return value.toString().toLocal8Bit().toStdString();
+}
+
+std::string RecorderSettings::read(const BytesKey& key) const
+{
+    const QVariant value = m_store->value(Path(key.name));
+    if (!value.isValid())
+        return key.defaultValue;
+    return value.toString().toLatin1().toStdString();
+}
+
+void RecorderSettings::write(const IntKey& key, int value)
+{
+    put(key.name, value);
+}
+
+void RecorderSettings::write(const TextKey& key, const std::string& value)
+{
+    put(key.name, QString::fromLocal8Bit(value.data(), static_cast<qsizetype>(value.size())));
+}
+
+void RecorderSettings::write(const BytesKey& key, const std::string& value)
+{
+    put(key.name, QString::fromLatin1(value.data(), static_cast<qsizetype>(value.size())));
+}
+
+bool RecorderSettings::contains(const IntKey& key) const
+{
+    return m_store->contains(Path(key.name));
+}
+
+bool RecorderSettings::storeExists() const
+{
+    return QFileInfo::exists(m_store->fileName());
+}
+
+QString RecorderSettings::location() const
+{
+    return m_store->fileName();
+}
+
+void RecorderSettings::put(const char* name, const QVariant& value)
+{
+    m_store->setValue(Path(name), value);
+    m_store->sync();
+}

@@ -1,0 +1,42 @@
+#include "common/Clock.h"
+#include "common/MsRandom.h"
+#include "platform/Messages.h"
+#include "recorder/app/CBrevantApp.h"
+#include "recorder/app/TipWindow.h"
+#include "recorder/data/RecorderSettings.h"
+#include "recorder/dialogs/PasswordDialogs.h"
+
+#include <QApplication>
+#include <QFileInfo>
+
+namespace {
+
+// Exit statuses, for scripts that start the recorder.
+int ExitStatus(CBrevantApp::StartResult result)
+{
+    switch (result) {
+    case CBrevantApp::StartResult::Run:
+    case CBrevantApp::StartResult::HandedOver: return 0;
+    case CBrevantApp::StartResult::Failed: return 1;
+    case CBrevantApp::StartResult::OtherCopyBusy: return 2;
+    }
+    return 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication qtApp(argc, argv);
+    QtMessages messages;
+    RecorderSettings settings;
+    QtPasswordDialogs passwordDialogs(messages, settings, ProcessRandom());
+    CBrevantApp app({messages, settings, passwordDialogs, ProcessRandom(), SystemClock()},
+                    TipWindow::Create);
+    const auto result =
+        app.InitInstance(QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName());
+    if (result != CBrevantApp::StartResult::Run)
+        return ExitStatus(result);
+    passwordDialogs.setParent(app.mainWindow());
+    return QApplication::exec();
+}

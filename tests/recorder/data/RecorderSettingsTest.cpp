@@ -1,0 +1,113 @@
+#include "recorder/data/RecorderSettings.h"
+#include "common/FirstLineCheck.h"
+#include "common/SaverSettingsFile.h"
+#include "recorder/data/UserDataSetup.h"
+#include "tests/support/TempDir.h"
+
+#include <QFile>
+#include <QSettings>
+#include <gtest/gtest.h>
+
+namespace {
+
+QString IniPath(const TempDir& dir)
+{
+    return QString::fromStdString(dir.file("Pennivel.conf"));
+}
+
+} // namespace
+
+TEST(RecorderSettings, MissingKeysAndMissingStoreReadAsDefaults)
+{
+    TempDir dir;
+    RecorderSettings settings(IniPath(dir));
+    EXPECT_FALSE(settings.storeExists());
+    EXPECT_EQ(settings.read(Key::FirstTimePassword), 2);
+    EXPECT_EQ(settings.read(Key::TipAtClosing), 0);
+    EXPECT_EQ(settings.read(Key::TipAtClosing, Key::kTipAtClosingForShowing), 1);
+    EXPECT_EQ(settings.read(Key::FontHeight), -64);
+    EXPECT_EQ(settings.read(Key::FontFaceName), "Times New Roman");
+    EXPECT_EQ(settings.read(Key::ColorBackground), "12615935");
+    EXPECT_EQ(settings.read(Key::SearchTexts[3]), "Relationships");
+    EXPECT_EQ(settings.read(Key::Password).size(), 1u);
+
+    settings.write(Key::FirstTimePassword, 1);
+    EXPECT_TRUE(settings.storeExists());
+    EXPECT_EQ(settings.read(Key::FirstTimePassword), 1);
+    EXPECT_EQ(settings.read(Key::UsePassword), 0);
+    EXPECT_EQ(settings.read(Key::InfoAlwaysTip), 1);
+}
+
+TEST(RecorderSettings, ValuesSurviveAnotherProcessReadingThem)
+{
+    TempDir dir;
+    std::string bytes;
+    for (int c = 0; c < 256; ++c)
+        bytes += static_cast<char>(c);
+    {
+        RecorderSettings settings(IniPath(dir));
+        settings.write(Key::Password, bytes);
+        settings.write(Key::FontFaceName, "Caf\xC3\xA9 = [x]; \"y\"");
+        settings.write(Key::Alignment, 0);
+        settings.write(Key::FontHeight, -2147483647 - 1);
+        settings.write(Key::Color, "@Variant(abc)");
+    }
+    RecorderSettings reread(IniPath(dir));
+    EXPECT_EQ(reread.read(Key::Password), bytes);
+    EXPECT_EQ(reread.read(Key::FontFaceName), "Caf\xC3\xA9 = [x]; \"y\"");
+    EXPECT_EQ(reread.read(Key::Alignment), 0);
+    EXPECT_EQ(reread.read(Key::FontHeight), -2147483647 - 1);
+    EXPECT_EQ(reread.read(Key::Color), "@Variant(abc)");
+}
+
+TEST(RecorderSettings, AbsurdStoredValuesReadAsDefaultsOrTheirBits)
+{
+    TempDir dir;
+    {
+        QSettings raw(IniPath(dir), QSettings::IniFormat);
+        raw.setValue("Initialization/FirstTimePsswrd", "one");
+        raw.setValue("Initialization/UsePsswrd", "4294967295");
+        raw.setValue("Initialization/lfWeight", "99999999999999");
+        raw.setValue("Initialization/m_Alignment", " 0 ");
+    }
+    RecorderSettings settings(IniPath(dir));
+    EXPECT_EQ(settings.read(Key::FirstTimePassword), 2);
+    EXPECT_EQ(settings.read(Key::UsePassword), -1);
+    EXPECT_EQ(settings.read(Key::FontWeight), 400);
+    EXPECT_EQ(settings.read(Key::Alignment), 0);
+}
+
+TEST(UserDataSetup, LaysDownAFreshInstallationOnceAndNeverTouchesExistingData)
+{
+    TempDir dir;
+    const std::string data = dir.file("deep/data");
+    RecorderSettings settings(IniPath(dir));
+    SetupReport first = SetUpUserData(data, settings);
+    ASSERT_TRUE(first.ok) << first.error;
+    EXPECT_EQ(first.created.size(), 3u);
+    EXPECT_EQ(CheckSettingsFile(data + "/" + kSaverSettingsFileName), kCheckFound);
+    EXPECT_EQ(settings.read(Key::FirstTimePassword), 1);
+
+    const std::string before = ReadBytes(data + "/" + kSaverSettingsFileName);
+    const QByteArray storeBefore = [&] {
+        QFile f(IniPath(dir));
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }();
+    SetupReport second = SetUpUserData(data, settings);
+    EXPECT_TRUE(second.ok);
+    EXPECT_TRUE(second.created.empty());
+    EXPECT_EQ(ReadBytes(data + "/" + kSaverSettingsFileName), before);
+    QFile after(IniPath(dir));
+    after.open(QIODevice::ReadOnly);
+    EXPECT_EQ(after.readAll(), storeBefore);
+
+    // A user's own choices stay: a password already set, a hand-edited saver file.
+    settings.write(Key::FirstTimePassword, 0);
+    WriteBytes(data + "/" + kSaverSettingsFileName, "Use All Tips=\n0\n");
+    EXPECT_TRUE(SetUpUserData(data, settings).created.empty());
+    EXPECT_EQ(settings.read(Key::FirstTimePassword), 0);
+    EXPECT_EQ(ReadBytes(data + "/" + kSaverSettingsFileName), "Use All Tips=\n0\n");
+
+    EXPECT_FALSE(SetUpUserData("", settings).ok);
+}
