@@ -1,15 +1,14 @@
 #include "recorder/app/CBrevantDoc.h"
 
 #include "common/Clock.h"
-#include "common/DecimalText.h"
 #include "common/FirstLineCheck.h"
 #include "common/MsRandom.h"
 #include "common/SaverSettingsFile.h"
 #include "common/TipsFormat.h"
+#include "platform/LogFont.h"
 #include "platform/Messages.h"
 #include "platform/WaitCursor.h"
 #include "recorder/app/CBrevantApp.h"
-#include "recorder/app/DisplayObjects.h"
 #include "recorder/data/RandomPick.h"
 #include "recorder/data/RecorderSettings.h"
 #include "recorder/data/RegistryError.h"
@@ -66,8 +65,8 @@ void CBrevantDoc::readSettings()
     m_FontFaceName =
         QString::fromLocal8Bit(face.data(), static_cast<qsizetype>(face.size())).left(31);
     m_FontItalic = settings.read(Key::FontItalic).empty() ? 0 : 1;
-    m_Color = static_cast<std::uint32_t>(ParseDecimal(settings.read(Key::Color)));
-    m_ColorBckgrnd = static_cast<std::uint32_t>(ParseDecimal(settings.read(Key::ColorBackground)));
+    m_Color = ColorRef::fromDecimal(settings.read(Key::Color));
+    m_ColorBckgrnd = ColorRef::fromDecimal(settings.read(Key::ColorBackground));
     for (std::size_t i = 0; i < Key::SearchTexts.size(); ++i)
         m_app.m_SearchWords[i] = settings.read(Key::SearchTexts[i]);
     m_UsePassword = settings.read(Key::UsePassword) != 0;
@@ -190,15 +189,27 @@ void CBrevantDoc::pickFirstTip()
 
 bool CBrevantDoc::buildFontAndBrush()
 {
+    // Running out of memory here is the one failure met as an exception.
     try {
-        m_pFont = MakeDisplayFont(*this);
+        m_pLogFont = std::make_unique<LogFont>();
     } catch (const std::bad_alloc&) {
+        return fatal("LOGFONT Error.");
+    }
+    m_pLogFont->lfHeight = m_nFontHeight;
+    m_pLogFont->lfWeight = m_nFontWeight;
+    m_pLogFont->lfItalic = m_FontItalic;
+    m_pLogFont->setFaceName(m_FontFaceName);
+    try {
+        m_pFont = std::make_unique<QFont>(ToQFont(*m_pLogFont));
+    } catch (const std::bad_alloc&) {
+        m_pLogFont.reset();
         return fatal("CFont Error.");
     }
     try {
-        m_pBackgroundBrush = MakeBackgroundBrush(m_ColorBckgrnd);
+        m_pBackgroundBrush = std::make_unique<QBrush>(m_ColorBckgrnd.toQColor());
     } catch (const std::bad_alloc&) {
         m_pFont.reset();
+        m_pLogFont.reset();
         return fatal("CBrush Error.");
     }
     return true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/ColorRef.h"
 #include "recorder/data/NavigationState.h"
 
 #include <QString>
@@ -11,6 +12,7 @@ class CBrevantApp;
 struct RecorderServices;
 class QBrush;
 class QFont;
+struct LogFont;
 
 // The recorder's document: the display settings, the Tip on display and the
 // navigation state, and the start-up checks that must pass before any window opens.
@@ -47,8 +49,8 @@ class CBrevantDoc : public NavigationState {
     int m_nFontWeight = 400;
     unsigned char m_FontItalic = 0;
     QString m_FontFaceName; // at most 31 characters
-    std::uint32_t m_Color = 0;
-    std::uint32_t m_ColorBckgrnd = 0;
+    ColorRef m_Color;
+    ColorRef m_ColorBckgrnd;
     bool m_UsePassword = false;
     bool m_FirstTimePassword = false;
 
@@ -56,6 +58,7 @@ class CBrevantDoc : public NavigationState {
     // missing, empty, or written by this run), so a save may replace it without asking.
     bool m_bTipsFileKnown = false;
 
+    std::unique_ptr<LogFont> m_pLogFont;
     std::unique_ptr<QFont> m_pFont;
     std::unique_ptr<QBrush> m_pBackgroundBrush;
 

@@ -2,7 +2,6 @@
 
 #include "platform/FirstPaint.h"
 #include "recorder/app/CBrevantDoc.h"
-#include "recorder/app/DisplayObjects.h"
 #include "recorder/app/TipsSaving.h"
 
 #include <QBrush>
@@ -23,7 +22,7 @@ TipWindow::TipWindow(CBrevantDoc& doc) : m_doc(doc)
     m_text->setFont(*doc.m_pFont);
     QPalette palette = m_text->palette();
     palette.setBrush(QPalette::Window, *doc.m_pBackgroundBrush);
-    palette.setColor(QPalette::WindowText, ColorFromColorRef(doc.m_Color));
+    palette.setColor(QPalette::WindowText, doc.m_Color.toQColor());
     m_text->setPalette(palette);
     m_text->setAutoFillBackground(true);
     auto* scroll = new QScrollArea;

@@ -1,5 +1,4 @@
 #include "common/SaverSettingsFile.h"
-#include "common/DecimalText.h"
 #include "common/FirstLineCheck.h"
 #include "tests/support/TempDir.h"
 
@@ -36,21 +35,4 @@ TEST(SaverSettingsFile, CreatedOnlyWhenMissing)
         EXPECT_EQ(CreateSaverSettingsFile(blocked, {}, error), CreateResult::Failed);
         EXPECT_NE(error.find(blocked), std::string::npos);
     }
-}
-
-TEST(DecimalText, ReadsLikeTheRuntime)
-{
-    const std::pair<const char*, std::int32_t> cases[] = {
-        {"255", 255},
-        {"  -12x", -12},
-        {"+7", 7},
-        {"abc", 0},
-        {"", 0},
-        {"12615935\r\n", 12615935},
-        {"99999999999", 2147483647},
-        {"-99999999999", -2147483647 - 1},
-        {"\t\n 42", 42},
-    };
-    for (const auto& [text, value] : cases)
-        EXPECT_EQ(ParseDecimal(text), value) << text;
 }

@@ -1,7 +1,7 @@
 #include "common/FirstLineCheck.h"
 #include "common/SaverSettingsFile.h"
 #include "common/TipsFormat.h"
-#include "recorder/app/DisplayObjects.h"
+#include "platform/LogFont.h"
 #include "recorder/app/FirstRun.h"
 #include "recorder/data/RandomPick.h"
 #include "tests/recorder/app/RecorderRig.h"
@@ -200,14 +200,17 @@ TEST(Startup, DefaultsWhenOnlyTheFirstTimeKeyIsStored)
     EXPECT_EQ(doc.m_nFontWeight, 400);
     EXPECT_EQ(doc.m_FontItalic, 0);
     EXPECT_EQ(doc.m_FontFaceName, QStringLiteral("Times New Roman"));
-    EXPECT_EQ(doc.m_Color, 0u);
-    EXPECT_EQ(doc.m_ColorBckgrnd, 12615935u);
+    EXPECT_EQ(doc.m_Color.value, 0u);
+    EXPECT_EQ(doc.m_ColorBckgrnd.value, 12615935u);
     EXPECT_FALSE(doc.m_UsePassword);
     EXPECT_TRUE(doc.m_FirstTimePassword);
     EXPECT_FALSE(doc.m_TipClosing);
     EXPECT_EQ(rig.app.m_SearchWords.front(), "Love");
     EXPECT_EQ(rig.app.m_SearchWords.back(), "Hobby");
-    ASSERT_TRUE(doc.m_pFont && doc.m_pBackgroundBrush);
+    ASSERT_TRUE(doc.m_pLogFont && doc.m_pFont && doc.m_pBackgroundBrush);
+    EXPECT_EQ(doc.m_pLogFont->lfHeight, -64);
+    EXPECT_EQ(doc.m_pLogFont->lfWeight, 400);
+    EXPECT_EQ(doc.m_pLogFont->lfFaceName, QStringLiteral("Times New Roman"));
     EXPECT_FALSE(doc.m_pFont->italic());
     EXPECT_EQ(doc.m_pFont->pixelSize(), 64);
     EXPECT_EQ(doc.m_pBackgroundBrush->color(), QColor(255, 128, 192));
@@ -228,7 +231,9 @@ TEST(Startup, StoredDisplayChoices)
     EXPECT_EQ(doc.m_FontItalic, 1);
     EXPECT_TRUE(doc.m_pFont->italic());
     EXPECT_EQ(doc.m_FontFaceName, QString(31, 'F'));
-    EXPECT_EQ(ColorFromColorRef(doc.m_Color), QColor(Qt::red));
+    EXPECT_EQ(doc.m_Color.toQColor(), QColor(Qt::red));
+    EXPECT_EQ(doc.m_pLogFont->lfFaceName, QString(31, 'F'));
+    EXPECT_EQ(doc.m_pLogFont->lfItalic, 1);
     EXPECT_EQ(doc.m_pBackgroundBrush->color(), QColor(Qt::black));
     EXPECT_TRUE(doc.m_TipClosing);
     EXPECT_EQ(rig.app.m_SearchWords[9], "Garden");
