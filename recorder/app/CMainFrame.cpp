@@ -1,0 +1,139 @@
+#include "recorder/app/CMainFrame.h"
+
+#include "recorder/app/CAboutDlg.h"
+#include "recorder/app/CommandMenus.h"
+#include "recorder/app/HelpWindow.h"
+#include "resources/RecorderResources.h"
+
+#include <QAction>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QWhatsThis>
+
+namespace {
+
+QLabel* MakePane(const char* name, const QString& sample, QWidget* parent)
+{
+    auto* pane = new QLabel(parent);
+    pane->setObjectName(QString::fromLatin1(name));
+    pane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    // Sized from the sample in the plain default font, so a longer text is cut off
+    // rather than growing the pane.
+    const int margins = 2 * pane->frameWidth() + 2 * pane->margin() + 6;
+    pane->setFixedWidth(QFontMetrics(QFont()).horizontalAdvance(sample) + margins);
+    pane->setTextFormat(Qt::PlainText);
+    return pane;
+}
+
+QString FirstLine(const QString& text)
+{
+    const qsizetype end = text.indexOf(QRegularExpression(QStringLiteral("[\r\n]")));
+    return end < 0 ? text : text.left(end);
+}
+
+} // namespace
+
+CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
+{
+    InitRecorderResources();
+    setObjectName(QStringLiteral("mainFrame"));
+    setWindowTitle(QStringLiteral("Pennivel - Tips"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/pennivel.svg")));
+
+    m_menus = std::make_unique<CommandMenus>(this, m_commands);
+    m_menus->fillMenuBar(*menuBar());
+
+    m_toolBar = new QToolBar(QStringLiteral("Toolbar"), this);
+    m_toolBar->setObjectName(QStringLiteral("toolBar"));
+    m_toolBar->setIconSize(QSize(16, 16));
+    m_toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    m_toolBar->setAllowedAreas(Qt::AllToolBarAreas);
+    m_menus->fillToolBar(*m_toolBar);
+    addToolBar(Qt::TopToolBarArea, m_toolBar);
+
+    createStatusBar();
+    attachFrameCommands();
+
+    // The standard help keys: F1 for the help page, Shift+F1 to ask about what is clicked.
+    auto* help = new QAction(this);
+    help->setObjectName(QStringLiteral("actionHelp"));
+    help->setShortcut(Qt::Key_F1);
+    connect(help, &QAction::triggered, this, &CMainFrame::showHelpTopics);
+    auto* whatsThis = QWhatsThis::createAction(this);
+    whatsThis->setObjectName(QStringLiteral("actionContextHelp"));
+    whatsThis->setShortcut(Qt::SHIFT | Qt::Key_F1);
+    addActions({help, whatsThis});
+
+    resize(800, 600);
+    refreshCommandStates();
+}
+
+CMainFrame::~CMainFrame() = default;
+
+QAction* CMainFrame::action(CommandId id) const
+{
+    return m_menus->action(id);
+}
+
+void CMainFrame::createStatusBar()
+{
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("statusBar"));
+    m_numberPane = MakePane("statusNumber", QStringLiteral("Tip# 000"), bar);
+    m_datePane = MakePane("statusDate", QStringLiteral("88/88/88"), bar);
+    m_categoryPane = MakePane("statusCategory", QStringLiteral("MMMMM"), bar);
+    bar->addPermanentWidget(m_numberPane);
+    bar->addPermanentWidget(m_datePane);
+    bar->addPermanentWidget(m_categoryPane);
+}
+
+void CMainFrame::attachFrameCommands()
+{
+    m_commands.setHandler(CommandId::Exit, [this] { close(); });
+    m_commands.setHandler(CommandId::ViewToolbar,
+                          [this] { m_toolBar->setVisible(!m_toolBar->isVisible()); });
+    m_commands.setStateRule(CommandId::ViewToolbar, [this] {
+        return CommandState{true, !m_toolBar->isHidden()};
+    });
+    m_commands.setHandler(CommandId::ViewStatusBar,
+                          [this] { statusBar()->setVisible(!statusBar()->isVisible()); });
+    m_commands.setStateRule(CommandId::ViewStatusBar, [this] {
+        return CommandState{true, !statusBar()->isHidden()};
+    });
+    m_commands.setHandler(CommandId::HelpTopics, [this] { showHelpTopics(); });
+    m_commands.setHandler(CommandId::About, [this] { showAbout(); });
+}
+
+void CMainFrame::setStatusTexts(const QString& number, const QString& date, const QString& category)
+{
+    m_StatusNumber = number;
+    m_StatusDate = date;
+    m_StatusCategory = category;
+    m_numberPane->setText(FirstLine(number));
+    m_datePane->setText(FirstLine(date));
+    m_categoryPane->setText(FirstLine(category));
+}
+
+void CMainFrame::refreshCommandStates()
+{
+    m_menus->refresh();
+}
+
+void CMainFrame::showHelpTopics()
+{
+    if (!m_help)
+        m_help = new HelpWindow(this);
+    m_help->show();
+    m_help->raise();
+    m_help->activateWindow();
+}
+
+void CMainFrame::showAbout()
+{
+    CAboutDlg about(this);
+    about.exec();
+}

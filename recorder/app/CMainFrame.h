@@ -1,0 +1,52 @@
+#pragma once
+
+#include "recorder/commands/CommandRegistry.h"
+
+#include <QMainWindow>
+#include <memory>
+
+class CommandMenus;
+class HelpWindow;
+class QLabel;
+class QToolBar;
+
+// The recorder's one top-level window: menu bar, toolbar and accelerators built from
+// the command table, and a status bar whose three panes show the number, date and
+// category of the Tip on display. It owns the command registry; the view fills the
+// client area, attaches its commands and writes the three status texts. The frame
+// itself handles only View, Help and Exit.
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+  public:
+    explicit CMainFrame(QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    CommandRegistry& commands() { return m_commands; }
+    QAction* action(CommandId id) const;
+    QToolBar* toolBar() const { return m_toolBar; }
+
+    // Texts as the view hands them over; a pane shows its text up to the first line
+    // break and cuts off what does not fit.
+    void setStatusTexts(const QString& number, const QString& date, const QString& category);
+    QString m_StatusNumber;
+    QString m_StatusDate;
+    QString m_StatusCategory;
+
+    // Re-reads every command's state; the view calls it when its flags change.
+    void refreshCommandStates();
+
+    void showHelpTopics();
+    void showAbout();
+
+  private:
+    void createStatusBar();
+    void attachFrameCommands();
+
+    CommandRegistry m_commands;
+    std::unique_ptr<CommandMenus> m_menus;
+    QToolBar* m_toolBar = nullptr;
+    QLabel* m_numberPane = nullptr;
+    QLabel* m_datePane = nullptr;
+    QLabel* m_categoryPane = nullptr;
+    HelpWindow* m_help = nullptr;
+};

@@ -1,0 +1,8 @@
+#include "resources/RecorderResources.h"
+
+#include <QtGlobal>
+
+void InitRecorderResources()
+{
+    Q_INIT_RESOURCE(recorder);
+}

@@ -1,0 +1,142 @@
+#include "recorder/app/CAboutDlg.h"
+#include "recorder/app/CMainFrame.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct KeyCase {
+    const char* name;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    CommandId command;
+};
+
+void PrintTo(const KeyCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class MainFrameKeys : public ::testing::TestWithParam<KeyCase> {};
+
+} // namespace
+
+TEST_P(MainFrameKeys, RunTheirCommandWhereverTheFocusIs)
+{
+    CMainFrame frame;
+    auto* focus = new QPushButton(&frame);
+    frame.setCentralWidget(focus);
+    int runs = 0;
+    frame.commands().setHandler(GetParam().command, [&] { ++runs; });
+    frame.show();
+    QApplication::setActiveWindow(&frame);
+    focus->setFocus();
+    QTest::keyClick(focus, GetParam().key, GetParam().modifiers);
+    EXPECT_EQ(runs, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, MainFrameKeys,
+    ::testing::Values(KeyCase{"CtrlN", Qt::Key_N, Qt::ControlModifier, CommandId::Next},
+                      KeyCase{"CtrlTab", Qt::Key_Tab, Qt::ControlModifier, CommandId::Next},
+                      KeyCase{"Right", Qt::Key_Right, Qt::NoModifier, CommandId::Next},
+                      KeyCase{"Up", Qt::Key_Up, Qt::NoModifier, CommandId::Next},
+                      KeyCase{"CtrlP", Qt::Key_P, Qt::ControlModifier, CommandId::Previous},
+                      KeyCase{"ShiftTab", Qt::Key_Backtab, Qt::ShiftModifier, CommandId::Previous},
+                      KeyCase{"Left", Qt::Key_Left, Qt::NoModifier, CommandId::Previous},
+                      KeyCase{"Down", Qt::Key_Down, Qt::NoModifier, CommandId::Previous},
+                      KeyCase{"CtrlA", Qt::Key_A, Qt::ControlModifier, CommandId::Add},
+                      KeyCase{"CtrlE", Qt::Key_E, Qt::ControlModifier, CommandId::Edit},
+                      KeyCase{"CtrlS", Qt::Key_S, Qt::ControlModifier, CommandId::Save}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(MainFrame, CaptionAndStatusPanes)
+{
+    CMainFrame frame;
+    EXPECT_EQ(frame.windowTitle(), "Pennivel - Tips");
+    auto* number = frame.findChild<QLabel*>("statusNumber");
+    auto* date = frame.findChild<QLabel*>("statusDate");
+    auto* category = frame.findChild<QLabel*>("statusCategory");
+    ASSERT_TRUE(number && date && category);
+    EXPECT_GT(number->width(), date->fontMetrics().horizontalAdvance("Tip# 000") - 1);
+    EXPECT_GT(category->width(), category->fontMetrics().horizontalAdvance("MMMMM") - 1);
+
+    frame.setStatusTexts("Tip #7", "12/05/26\n", "A category far longer than five M\n");
+    EXPECT_EQ(frame.m_StatusDate, "12/05/26\n");
+    EXPECT_EQ(date->text(), "12/05/26");
+    const int before = category->width();
+    frame.show();
+    EXPECT_EQ(category->width(), before); // a long category is cut, the pane keeps its size
+    frame.setStatusTexts({}, {}, {});
+    EXPECT_TRUE(number->text().isEmpty() && date->text().isEmpty() && category->text().isEmpty());
+}
+
+TEST(MainFrame, MenuStatesComeFromTheRegistry)
+{
+    CMainFrame frame;
+    bool cleared = false;
+    frame.commands().setStateRule(CommandId::ClearScreen, [&] { return CommandState{cleared}; });
+    frame.commands().setStateRule(CommandId::AlignLeft, [] { return CommandState{true, true}; });
+    frame.refreshCommandStates();
+    EXPECT_FALSE(frame.action(CommandId::ClearScreen)->isEnabled());
+    EXPECT_TRUE(frame.action(CommandId::AlignLeft)->isChecked());
+    EXPECT_FALSE(frame.action(CommandId::AlignCenter)->isChecked());
+    EXPECT_TRUE(frame.action(CommandId::Latest)->isEnabled()); // nobody attached: enabled no-op
+    cleared = true;
+    frame.action(CommandId::Latest)->trigger(); // every command run refreshes the states
+    EXPECT_TRUE(frame.action(CommandId::ClearScreen)->isEnabled());
+}
+
+TEST(MainFrame, ViewCommandsToggleToolbarAndStatusBar)
+{
+    CMainFrame frame;
+    frame.show();
+    EXPECT_TRUE(frame.action(CommandId::ViewToolbar)->isChecked());
+    frame.action(CommandId::ViewToolbar)->trigger();
+    EXPECT_FALSE(frame.toolBar()->isVisible());
+    EXPECT_FALSE(frame.action(CommandId::ViewToolbar)->isChecked());
+    frame.action(CommandId::ViewStatusBar)->trigger();
+    EXPECT_FALSE(frame.statusBar()->isVisible());
+    EXPECT_FALSE(frame.action(CommandId::ViewStatusBar)->isChecked());
+    frame.action(CommandId::ViewStatusBar)->trigger();
+    EXPECT_TRUE(frame.statusBar()->isVisible());
+}
+
+TEST(MainFrame, HelpTopicsShowsTheBundledPage)
+{
+    CMainFrame frame;
+    frame.action(CommandId::HelpTopics)->trigger();
+    auto* help = frame.findChild<QWidget*>("helpWindow");
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    auto* browser = help->findChild<QWidget*>("helpBrowser");
+    ASSERT_NE(browser, nullptr);
+    EXPECT_TRUE(browser->property("plainText").toString().contains("Tip"))
+        << "help page not loaded";
+}
+
+TEST(AboutBox, ShowsVersionAndOpensTheContactDetails)
+{
+    CAboutDlg about;
+    EXPECT_EQ(about.windowTitle(), "About Pennivel");
+    EXPECT_EQ(about.findChild<QLabel*>("versionLine")->text(), "Pennivel Version 1.1");
+    EXPECT_FALSE(about.findChild<QLabel*>("legalLine")->text().isEmpty());
+    QString contactTitle;
+    QTimer::singleShot(0, [&] {
+        if (auto* contact = about.findChild<QDialog*>("contactDialog")) {
+            contactTitle = contact->windowTitle();
+            contact->findChild<QPushButton*>("okButton")->click();
+        }
+    });
+    about.findChild<QPushButton*>("contactButton")->click();
+    EXPECT_EQ(contactTitle, "Contact Information");
+    EXPECT_EQ(about.findChild<QPushButton*>("contactButton")->text(), "&Contact Info");
+}
