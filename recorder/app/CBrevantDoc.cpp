@@ -9,7 +9,7 @@
 #include "platform/Messages.h"
 #include "platform/WaitCursor.h"
 #include "recorder/app/CBrevantApp.h"
-#include "recorder/data/RandomPick.h"
+#include "recorder/data/RandomTipPick.h"
 #include "recorder/data/RecorderSettings.h"
 #include "recorder/data/RegistryError.h"
 #include "recorder/dialogs/PasswordDialogs.h"
@@ -174,17 +174,11 @@ void CBrevantDoc::pickFirstTip()
         m_bClearEnabled = false;
         return;
     }
-    m_CurrentTip = PickRandomTip(services().random, m_TipCount());
-    m_CycleTips = {static_cast<std::uint32_t>(m_CurrentTip)};
-    m_CycleCount = 1;
-    m_History = {0, static_cast<std::uint32_t>(m_CurrentTip)};
-    m_HistoryCount = 1;
-    m_HistoryPos = 1;
+    startWith(PickRandomTip(services().random, m_TipCount()));
     const Tip& tip = m_app.m_Tips.get(m_CurrentTip);
     m_CurrentDate = tip.date;
     m_CurrentCategory = tip.category;
     m_CurrentText = tip.text;
-    m_TipShown = true;
 }
 
 bool CBrevantDoc::buildFontAndBrush()

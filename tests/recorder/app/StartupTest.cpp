@@ -3,7 +3,7 @@
 #include "common/TipsFormat.h"
 #include "platform/LogFont.h"
 #include "recorder/app/FirstRun.h"
-#include "recorder/data/RandomPick.h"
+#include "recorder/data/RandomTipPick.h"
 #include "tests/recorder/app/RecorderRig.h"
 
 #include <QBrush>
@@ -138,7 +138,7 @@ TEST(Startup, MissingTipsFileGetsTheDefaultTipsToTheByte)
     EXPECT_EQ(doc.m_CurrentTip, first);
     EXPECT_EQ(doc.m_CurrentText, DefaultTips()[first - 1].text);
     EXPECT_EQ(doc.m_CurrentDate, DefaultTips()[first - 1].date);
-    EXPECT_EQ(doc.m_CycleTips, std::vector<std::uint32_t>{std::uint32_t(first)});
+    EXPECT_EQ(doc.m_CycleTips.entries(), std::vector<std::uint32_t>{std::uint32_t(first)});
     EXPECT_EQ(doc.m_History, (std::vector<std::uint32_t>{0, std::uint32_t(first)}));
     EXPECT_EQ(doc.m_HistoryCount, 1);
     EXPECT_EQ(doc.m_HistoryPos, 1);
