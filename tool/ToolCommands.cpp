@@ -3,16 +3,17 @@
 #include "common/Clock.h"
 #include "common/FirstLineCheck.h"
 #include "common/MsRandom.h"
+#include "common/SaverSettingsFile.h"
 #include "common/TipsFormat.h"
 #include "platform/DataDirectory.h"
+#include "recorder/data/RecorderSettings.h"
+#include "recorder/data/UserDataSetup.h"
 #include "tool/JsonText.h"
 
 #include <algorithm>
 #include <string_view>
 
 namespace {
-
-constexpr const char* kSettingsFileName = "Pennivel159.ini";
 
 constexpr const char* kUsage =
     "Usage: pennivel-tool COMMAND [OPTIONS] [FILE]\n"
@@ -22,6 +23,11 @@ constexpr const char* kUsage =
     "                             saver settings file); prints the result code and its\n"
     "                             meaning and exits with the code\n"
     "  dump [FILE]                print every Tip of the Tips file as one JSON object a line\n"
+    "  setup                      create what Pennivel needs to start, each part only when\n"
+    "                             missing: the data directory, the screen saver settings\n"
+    "                             file (all Tips, a new one every 10 seconds) and the\n"
+    "                             recorder setting FirstTimePsswrd = 1; existing files and\n"
+    "                             settings are never changed\n"
     "  help, --help               show this text\n"
     "\n"
     "FILE defaults to the file in the data directory ($PENNIVEL_DIR, else\n"
@@ -62,7 +68,7 @@ int Check(const std::vector<std::string>& args, std::ostream& out, std::ostream&
         return 64;
     const bool settings = !options.empty();
     if (file.empty())
-        file = DataFilePath(DataDirectory(), settings ? kSettingsFileName : kTipsFileName);
+        file = DataFilePath(DataDirectory(), settings ? kSaverSettingsFileName : kTipsFileName);
     const std::uint32_t code = settings ? CheckSettingsFile(file) : CheckTipsFile(file);
     out << code << " " << (settings ? DescribeSettingsCheck(code) : DescribeTipsCheck(code)) << ": "
         << file << "\n";
@@ -97,6 +103,25 @@ int Dump(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
     return 0;
 }
 
+int Setup(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    if (args.size() > 1) {
+        err << "pennivel-tool: setup takes no arguments\n";
+        return 64;
+    }
+    RecorderSettings settings;
+    const SetupReport report = SetUpUserData(DataDirectory(), settings);
+    for (const std::string& created : report.created)
+        out << "created " << created << "\n";
+    if (!report.ok) {
+        err << "pennivel-tool: setup failed: " << report.error << "\n";
+        return 1;
+    }
+    if (report.created.empty())
+        out << "nothing to do: Pennivel is set up\n";
+    return 0;
+}
+
 } // namespace
 
 int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
@@ -114,6 +139,8 @@ int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         return Check(args, out, err);
     if (command == "dump")
         return Dump(args, out, err);
+    if (command == "setup")
+        return Setup(args, out, err);
     err << "pennivel-tool: unknown command '" << command << "'\n\n" << kUsage;
     return 64;
 }

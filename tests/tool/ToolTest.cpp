@@ -1,10 +1,12 @@
 #include "common/Clock.h"
+#include "common/FirstLineCheck.h"
 #include "common/MsRandom.h"
 #include "common/TipsFormat.h"
 #include "tests/support/TempDir.h"
 #include "tool/JsonText.h"
 #include "tool/ToolCommands.h"
 
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <sstream>
 
@@ -74,4 +76,37 @@ TEST(Tool, UsageAndUnknownCommands)
     EXPECT_EQ(run.status, 64);
     EXPECT_NE(run.err.find("unknown command 'frobnicate'"), std::string::npos);
     EXPECT_EQ(RunCaptured({"check", "--bogus"}).status, 64);
+}
+
+TEST(Tool, SetupTwiceChangesNothingTheSecondTime)
+{
+    TempDir dir;
+    // The settings store's location is fixed at its first use in a process.
+    ::setenv("XDG_CONFIG_HOME", dir.file("config").c_str(), 1);
+    ::setenv("PENNIVEL_DIR", dir.file("data").c_str(), 1);
+    const std::string saverFile = dir.file("data/Pennivel159.ini");
+    const std::string store = dir.file("config/Pennivel by Kestrow/Pennivel.conf");
+
+    ToolRun first = RunCaptured({"setup"});
+    ASSERT_EQ(first.status, 0) << first.err;
+    EXPECT_EQ(CheckSettingsFile(saverFile), kCheckFound);
+    EXPECT_NE(ReadBytes(store).find("FirstTimePsswrd=1"), std::string::npos);
+    EXPECT_NE(first.out.find("created screen saver settings"), std::string::npos);
+
+    const std::string saverBefore = ReadBytes(saverFile);
+    const std::string storeBefore = ReadBytes(store);
+    ToolRun second = RunCaptured({"setup"});
+    EXPECT_EQ(second.status, 0);
+    EXPECT_EQ(second.out, "nothing to do: Pennivel is set up\n");
+    EXPECT_EQ(ReadBytes(saverFile), saverBefore);
+    EXPECT_EQ(ReadBytes(store), storeBefore);
+
+    // A user's own file and password state are left as they are.
+    WriteBytes(saverFile, "Use All Tips=\r\n0\r\n");
+    WriteBytes(store, "[Initialization]\nFirstTimePsswrd=0\n");
+    EXPECT_EQ(RunCaptured({"setup"}).status, 0);
+    EXPECT_EQ(ReadBytes(saverFile), "Use All Tips=\r\n0\r\n");
+    EXPECT_EQ(ReadBytes(store), "[Initialization]\nFirstTimePsswrd=0\n");
+
+    EXPECT_EQ(RunCaptured({"setup", "extra"}).status, 64);
 }
