@@ -22,8 +22,12 @@ function(pennivel_test_folder name)
   else()
     target_link_libraries(${name} PRIVATE GTest::gtest_main)
   endif()
+  # Every test runs under `env` with the isolated environment: a list-valued ENVIRONMENT
+  # property does not survive test discovery (it would be split into bogus property
+  # names and leave the tests on the real HOME), while the executor list does.
+  set_target_properties(${name} PROPERTIES CROSSCOMPILING_EMULATOR "env;${PENNIVEL_TEST_ENVIRONMENT}")
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "${PENNIVEL_TEST_ENVIRONMENT}" TIMEOUT 300)
+    PROPERTIES TIMEOUT 300)
 endfunction()

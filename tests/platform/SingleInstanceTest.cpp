@@ -1,0 +1,103 @@
+#include "platform/SingleInstance.h"
+#include "tests/support/TempDir.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QSysInfo>
+#include <future>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace {
+
+// Points the runtime directory at a fresh place for one test.
+class RuntimeDir {
+  public:
+    explicit RuntimeDir(const std::string& path)
+    {
+        ::mkdir(path.c_str(), 0700);
+        m_old = qgetenv("XDG_RUNTIME_DIR");
+        qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(path));
+    }
+    ~RuntimeDir() { qputenv("XDG_RUNTIME_DIR", m_old); }
+
+  private:
+    QByteArray m_old;
+};
+
+// Runs `ask` on another thread while this one keeps answering as the first copy would.
+bool AskWhileServing(SingleInstance& second)
+{
+    auto answered = std::async(std::launch::async, [&] { return second.askFirstToComeForward(); });
+    while (answered.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready)
+        QCoreApplication::processEvents();
+    return answered.get();
+}
+
+} // namespace
+
+TEST(SingleInstance, OneLockHolderAtATimeAndItsRequestsAnswered)
+{
+    TempDir dir;
+    RuntimeDir runtime(dir.file("run"));
+    auto first = std::make_unique<SingleInstance>(QStringLiteral("PennivelTest"));
+    ASSERT_TRUE(first->claim());
+    SingleInstance second(QStringLiteral("PennivelTest"));
+    EXPECT_FALSE(second.claim());
+
+    // Still starting: nobody answers, and the later copy is told so at once.
+    EXPECT_FALSE(second.askFirstToComeForward(500));
+
+    QSignalSpy requests(first.get(), &SingleInstance::comeForwardRequested);
+    ASSERT_TRUE(first->startListening());
+    EXPECT_TRUE(AskWhileServing(second));
+    EXPECT_EQ(requests.count(), 1);
+    EXPECT_TRUE(AskWhileServing(second));
+    EXPECT_EQ(requests.count(), 2);
+
+    // Closing: no longer answering.
+    first->stopListening();
+    EXPECT_FALSE(second.askFirstToComeForward(500));
+
+    first.reset();
+    EXPECT_TRUE(second.claim());
+}
+
+TEST(SingleInstance, TakesOverWhatACrashedCopyLeftBehind)
+{
+    TempDir dir;
+    RuntimeDir runtime(dir.file("run"));
+    QProcess gone;
+    gone.start(QStringLiteral("true"), {});
+    ASSERT_TRUE(gone.waitForFinished());
+    const qint64 deadPid = gone.processId() ? gone.processId() : 999999;
+
+    SingleInstance instance(QStringLiteral("PennivelCrash"));
+    QFile lock(instance.lockPath());
+    ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+    lock.write(QByteArray::number(deadPid) + "\ntrue\n" + QSysInfo::machineHostName().toUtf8() +
+               "\n");
+    lock.close();
+    QFile socket(instance.serverName());
+    ASSERT_TRUE(socket.open(QIODevice::WriteOnly));
+    socket.close();
+
+    EXPECT_TRUE(instance.claim());
+    EXPECT_TRUE(instance.startListening());
+}
+
+TEST(SingleInstance, SocketNameFitsEvenInADeepRuntimeDirectory)
+{
+    TempDir dir;
+    const std::string deep = dir.file(std::string(120, 'r'));
+    RuntimeDir runtime(deep);
+    SingleInstance first(QStringLiteral("PennivelDeep"));
+    EXPECT_LE(first.serverName().toLocal8Bit().size(), 100);
+    ASSERT_TRUE(first.claim());
+    ASSERT_TRUE(first.startListening());
+    SingleInstance second(QStringLiteral("PennivelDeep"));
+    EXPECT_EQ(second.serverName(), first.serverName());
+    EXPECT_TRUE(AskWhileServing(second));
+}
