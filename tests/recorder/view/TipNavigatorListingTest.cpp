@@ -1,6 +1,8 @@
 #include "NavigatorFixture.h"
 
+#include "recorder/commands/CommandRegistry.h"
 #include "recorder/data/NavigationState.h"
+#include "recorder/view/NavigationCommands.h"
 #include "recorder/view/NavigationMenuState.h"
 
 namespace {
@@ -90,22 +92,28 @@ struct MenuCase {
     NavigationMenuState expected;
 };
 
-class NavigationMenu : public ::testing::TestWithParam<MenuCase> {};
+class NavigationMenu : public NavigatorTest, public ::testing::WithParamInterface<MenuCase> {};
 
 TEST_P(NavigationMenu, FollowsTheFlagsAndTheNumberOfTips)
 {
     const MenuCase& c = GetParam();
-    NavigationState state;
+    useTips(c.tipCount, c.random);
     state.m_bPrevEnabled = c.prevFlag;
     state.m_TipClosing = c.closingFlag;
-    state.m_RandomOrder = c.random;
-    const NavigationMenuState menu = NavigationMenuState::of(state, c.tipCount);
-    EXPECT_EQ(menu.previousEnabled, c.expected.previousEnabled);
-    EXPECT_EQ(menu.latestEnabled, c.expected.latestEnabled);
-    EXPECT_EQ(menu.atClosingEnabled, c.expected.atClosingEnabled);
-    EXPECT_EQ(menu.atRandomChecked, c.expected.atRandomChecked);
-    EXPECT_EQ(menu.showAllEnabled, c.expected.showAllEnabled);
-    EXPECT_EQ(menu.searchEnabled, c.expected.searchEnabled);
+    CommandRegistry registry;
+    AttachNavigationCommands(registry, navigator, state, tips, [] { return 1; });
+
+    const NavigationMenuState& e = c.expected;
+    using Id = CommandId;
+    EXPECT_EQ(registry.state(Id::Next), (CommandState{true, false}));
+    EXPECT_EQ(registry.state(Id::Previous).enabled, e.previousEnabled);
+    EXPECT_EQ(registry.state(Id::Latest).enabled, e.latestEnabled);
+    EXPECT_EQ(registry.state(Id::AtClosing).enabled, e.atClosingEnabled);
+    EXPECT_EQ(registry.state(Id::AtRandom), (CommandState{true, e.atRandomChecked}));
+    EXPECT_EQ(registry.state(Id::InOrder), (CommandState{true, !e.atRandomChecked}));
+    EXPECT_EQ(registry.state(Id::ShowAll).enabled, e.showAllEnabled);
+    for (Id search : {Id::SearchCategory, Id::SearchDate, Id::SearchNumber, Id::SearchText})
+        EXPECT_EQ(registry.state(search).enabled, e.searchEnabled);
 }
 
 // Expected: previous, latest, at closing, at random, show all, search.
@@ -115,5 +123,24 @@ INSTANTIATE_TEST_SUITE_P(
                       MenuCase{1, false, true, false, {false, true, true, false, true, false}},
                       MenuCase{2, true, false, true, {true, true, false, true, true, true}},
                       MenuCase{500, true, true, false, {true, true, true, false, true, true}}));
+
+TEST_F(NavigatorTest, RegistryRunsTheNavigationCommands)
+{
+    useTips(4, false);
+    state.startWith(1);
+    CommandRegistry registry;
+    AttachNavigationCommands(registry, navigator, state, tips, [] { return 3; });
+    for (CommandId id :
+         {CommandId::Next, CommandId::AtClosing, CommandId::Previous, CommandId::Latest})
+        registry.run(id);
+    EXPECT_EQ(display.shown, (std::vector<int>{2, 3, 2, 4}));
+    registry.run(CommandId::AtRandom);
+    EXPECT_TRUE(state.m_RandomOrder);
+    EXPECT_TRUE(state.m_CycleTips.isEmpty());
+    registry.run(CommandId::InOrder);
+    EXPECT_FALSE(state.m_RandomOrder);
+    registry.run(CommandId::ShowAll);
+    EXPECT_EQ(display.listings, 1);
+}
 
 } // namespace
