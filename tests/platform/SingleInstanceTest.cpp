@@ -1,4 +1,5 @@
 #include "platform/SingleInstance.h"
+#include "tests/support/RunWhileProcessingEvents.h"
 #include "tests/support/TempDir.h"
 
 #include <QCoreApplication>
@@ -6,7 +7,6 @@
 #include <QProcess>
 #include <QSignalSpy>
 #include <QSysInfo>
-#include <future>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -27,13 +27,9 @@ class RuntimeDir {
     QByteArray m_old;
 };
 
-// Runs `ask` on another thread while this one keeps answering as the first copy would.
 bool AskWhileServing(SingleInstance& second)
 {
-    auto answered = std::async(std::launch::async, [&] { return second.askFirstToComeForward(); });
-    while (answered.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready)
-        QCoreApplication::processEvents();
-    return answered.get();
+    return RunWhileProcessingEvents([&] { return second.askFirstToComeForward(); });
 }
 
 } // namespace
