@@ -1,19 +1,21 @@
 #include "recorder/dialogs/QtTipDialogs.h"
 
+#include "recorder/data/RecorderSettings.h"
 #include "recorder/dialogs/CAddTipDlg.h"
 #include "recorder/dialogs/CDeleteTipNumberDlg.h"
 #include "recorder/dialogs/CEditTipDlg.h"
 
 QtTipDialogs::QtTipDialogs(QWidget* parent, Messages& messages, const Clock& clock,
-                           DateFormatSetting dateFormat)
-    : m_parent(parent), m_messages(messages), m_clock(clock), m_dateFormat(std::move(dateFormat))
+                           RecorderSettings& settings)
+    : m_parent(parent), m_messages(messages), m_clock(clock), m_settings(settings)
 {
 }
 
 std::vector<Tip> QtTipDialogs::runAdd(int tipCount, const TipCollection& tips)
 {
     CAddTipDlg dialog(m_parent, tipCount, tips,
-                      {m_messages, m_clock, m_dateFormat.read(), m_dateFormat.write});
+                      {m_messages, m_clock, m_settings.read(Key::DateFormat),
+                       [this](int position) { m_settings.write(Key::DateFormat, position); }});
     dialog.exec(); // the result does not matter: Esc keeps what was added
     std::vector<Tip> added;
     if (!dialog.anyAdded)

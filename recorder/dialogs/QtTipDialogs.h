@@ -2,23 +2,17 @@
 
 #include "recorder/dialogs/TipDialogs.h"
 
-#include <functional>
-
 class Clock;
 class Messages;
 class QWidget;
+class RecorderSettings;
 
 // The real Add, Edit and Delete Tip # dialogs, owned by the recorder's window.
 class QtTipDialogs : public TipDialogs {
   public:
-    // The date-choice position the Add dialog starts with and stores.
-    struct DateFormatSetting {
-        std::function<int()> read;
-        std::function<void(int)> write;
-    };
-
+    // `settings` keeps the date form the Add dialog starts with.
     QtTipDialogs(QWidget* parent, Messages& messages, const Clock& clock,
-                 DateFormatSetting dateFormat);
+                 RecorderSettings& settings);
 
     std::vector<Tip> runAdd(int tipCount, const TipCollection& tips) override;
     std::optional<Tip> runEdit(int tipNumber, const Tip& shown, int tipCount,
@@ -29,5 +23,5 @@ class QtTipDialogs : public TipDialogs {
     QWidget* m_parent;
     Messages& m_messages;
     const Clock& m_clock;
-    DateFormatSetting m_dateFormat;
+    RecorderSettings& m_settings;
 };

@@ -1,5 +1,7 @@
 #include "recorder/dialogs/QtTipDialogs.h"
+#include "recorder/data/RecorderSettings.h"
 #include "tests/recorder/dialogs/DialogTestKit.h"
+#include "tests/support/TempDir.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -20,16 +22,15 @@ class QtTipDialogsTest : public ::testing::Test {
   protected:
     ScriptedMessages messages;
     FixedClock clock{LocalNoon(2026, 12, 7)};
-    int storedFormat = 2;
-    QtTipDialogs dialogs{nullptr,
-                         messages,
-                         clock,
-                         {[this] { return storedFormat; }, [this](int v) { storedFormat = v; }}};
+    TempDir dir;
+    RecorderSettings settings{QString::fromStdString(dir.file("Pennivel.conf"))};
+    QtTipDialogs dialogs{nullptr, messages, clock, settings};
     TipCollection tips = TipsWithCategories({"Work"});
 };
 
 TEST_F(QtTipDialogsTest, AddHandsBackWhatWasAddedBeforeEsc)
 {
+    settings.write(Key::DateFormat, 2);
     WhenModalOpens([](QDialog& dialog) {
         EXPECT_EQ(DateBox(dialog)->currentText(), "2026");
         DateBox(dialog)->setCurrentIndex(0);
@@ -40,7 +41,7 @@ TEST_F(QtTipDialogsTest, AddHandsBackWhatWasAddedBeforeEsc)
     });
     EXPECT_EQ(dialogs.runAdd(tips.count(), tips),
               (std::vector<Tip>{{"12/07/26\n", "General\n", "kept\n"}}));
-    EXPECT_EQ(storedFormat, 0);
+    EXPECT_EQ(settings.read(Key::DateFormat), 0);
 }
 
 TEST_F(QtTipDialogsTest, EditHandsBackOnlyASavedTip)

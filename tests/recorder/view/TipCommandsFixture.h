@@ -2,13 +2,12 @@
 
 #include "recorder/data/NavigationState.h"
 #include "recorder/data/TipCollection.h"
-#include "recorder/dialogs/TipDialogs.h"
 #include "recorder/view/TipCommands.h"
 #include "recorder/view/TipCommandsHost.h"
 #include "tests/support/ScriptedMessages.h"
+#include "tests/support/ScriptedTipDialogs.h"
 
 #include <QStringList>
-#include <deque>
 #include <gtest/gtest.h>
 
 // The window and stores as the Tip commands see them, with a log of what was asked in
@@ -50,35 +49,6 @@ class RecordingHost : public TipCommandsHost {
   private:
     const TipCollection& m_tips;
     const NavigationState& m_state;
-};
-
-// Dialog results queued by the test, handed out in order.
-class ScriptedTipDialogs : public TipDialogs {
-  public:
-    std::vector<Tip> runAdd(int, const TipCollection&) override { return take(added); }
-    std::optional<Tip> runEdit(int tipNumber, const Tip& shown, int, const TipCollection&) override
-    {
-        editedNumber = tipNumber;
-        editShown = shown;
-        return take(edits);
-    }
-    std::optional<int> runDeleteNumber(int) override { return take(numbers); }
-
-    std::deque<std::vector<Tip>> added;
-    std::deque<std::optional<Tip>> edits;
-    std::deque<std::optional<int>> numbers;
-    int editedNumber = 0;
-    Tip editShown;
-
-  private:
-    template <class T> static T take(std::deque<T>& queue)
-    {
-        if (queue.empty())
-            return T{};
-        T front = std::move(queue.front());
-        queue.pop_front();
-        return front;
-    }
 };
 
 inline Tip SampleTip(int n)
