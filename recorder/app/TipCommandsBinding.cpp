@@ -39,6 +39,9 @@ void TipCommandsBinding::attach(CommandRegistry& registry)
     bind(CommandId::Save, &TipCommands::Save, [this] { return CommandState{modified()}; });
     bind(CommandId::NumberOfTips, &TipCommands::NumberOfTips, always);
     bind(CommandId::TipNumberAndDate, &TipCommands::TipNumberAndDate, withTipShown);
+    // The saver settings dialog joins this step once it exists; the save comes first so
+    // the screen saver reads the Tips as they are now.
+    bind(CommandId::Saver, &TipCommands::SaveForScreenSaver, always);
 
     RecorderServices& s = m_doc.services();
     registry.setHandler(CommandId::PasswordActivate, [this, &s] {

@@ -76,6 +76,18 @@ TEST_F(TipCommandsBindingTest, SaveIsOfferedOnlyWhileThereAreUnsavedChanges)
     EXPECT_EQ(saved.back(), added);
 }
 
+TEST_F(TipCommandsBindingTest, ScreenSaverCommandSavesUnsavedTipsFirst)
+{
+    const std::string before = ReadBytes(rig.tipsPath());
+    registry.run(CommandId::Saver);
+    EXPECT_EQ(ReadBytes(rig.tipsPath()), before);
+    dialogs.added.push_back({added});
+    registry.run(CommandId::Add);
+    registry.run(CommandId::Saver);
+    EXPECT_FALSE(binding->modified());
+    EXPECT_EQ(savedTips().back(), added);
+}
+
 TEST_F(TipCommandsBindingTest, FailedSaveNamesTheFileAndKeepsTheChanges)
 {
     dialogs.added.push_back({added});
