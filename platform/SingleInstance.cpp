@@ -1,6 +1,7 @@
 #include "platform/SingleInstance.h"
 
 #include <QCryptographicHash>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocalServer>
@@ -61,8 +62,30 @@ bool SingleInstance::claim()
     m_lock->setStaleLockTime(0);
     if (m_lock->tryLock(0))
         return true;
-    m_lock.reset();
-    return false;
+    if (m_lock->error() == QLockFile::LockFailedError && !lockLeftUnfinished()) {
+        m_lock.reset();
+        return false;
+    }
+    m_lock->removeStaleLockFile();
+    if (!m_lock->tryLock(0))
+        m_lock.reset();
+    // Without any lock (a read-only or broken runtime directory) the recorder still opens:
+    // better one copy too many than one that never starts.
+    return true;
+}
+
+bool SingleInstance::lockLeftUnfinished() const
+{
+    // A lock names its process; Qt already takes over the lock of a process that is
+    // gone. One without readable contents that has stayed so for a while was never
+    // finished by its writer, and would otherwise keep every later start out for good.
+    constexpr qint64 kGraceSeconds = 5;
+    qint64 pid = 0;
+    QString host, application;
+    if (m_lock->getLockInfo(&pid, &host, &application))
+        return false;
+    const QDateTime written = QFileInfo(m_lockPath).lastModified();
+    return written.isValid() && written.secsTo(QDateTime::currentDateTime()) > kGraceSeconds;
 }
 
 bool SingleInstance::askFirstToComeForward(int timeoutMs)

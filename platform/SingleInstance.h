@@ -18,7 +18,8 @@ class SingleInstance : public QObject {
     explicit SingleInstance(const QString& instanceName, QObject* parent = nullptr);
     ~SingleInstance() override;
 
-    // True when this process is the first copy; it then keeps the lock.
+    // True when this process is the first copy; it then keeps the lock. Also true when
+    // no lock file can be made at all, so the recorder still opens.
     bool claim();
     // For a later copy: true when the first copy answered the request to come forward.
     bool askFirstToComeForward(int timeoutMs = 3000);
@@ -34,6 +35,7 @@ class SingleInstance : public QObject {
 
   private:
     void answer();
+    bool lockLeftUnfinished() const;
 
     QString m_lockPath;
     QString m_serverName;

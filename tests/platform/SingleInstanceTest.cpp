@@ -3,12 +3,14 @@
 #include "tests/support/TempDir.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QSysInfo>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/time.h>
 
 namespace {
 
@@ -96,4 +98,35 @@ TEST(SingleInstance, SocketNameFitsEvenInADeepRuntimeDirectory)
     SingleInstance second(QStringLiteral("PennivelDeep"));
     EXPECT_EQ(second.serverName(), first.serverName());
     EXPECT_TRUE(AskWhileServing(second));
+}
+
+TEST(SingleInstance, ALockThatWasNeverFinishedDoesNotKeepTheRecorderClosed)
+{
+    TempDir dir;
+    RuntimeDir runtime(dir.file("run"));
+    SingleInstance instance(QStringLiteral("PennivelBroken"));
+    const std::string lock = instance.lockPath().toStdString();
+    const struct timeval aMinuteAgo[2] = {{::time(nullptr) - 60, 0}, {::time(nullptr) - 60, 0}};
+
+    // Fresh and unreadable: its writer may still be at work, so keep out.
+    WriteBytes(lock, "");
+    EXPECT_FALSE(instance.claim());
+
+    // Left that way: taken over.
+    ::utimes(lock.c_str(), aMinuteAgo);
+    EXPECT_TRUE(instance.claim());
+    SingleInstance later(QStringLiteral("PennivelBroken"));
+    EXPECT_FALSE(later.claim());
+}
+
+TEST(SingleInstance, NoPlaceForALockStillLetsTheRecorderOpen)
+{
+    TempDir dir;
+    RuntimeDir runtime(dir.file("run"));
+    SingleInstance instance(QStringLiteral("PennivelBlocked"));
+    // A directory sits where the lock belongs and cannot be replaced.
+    ASSERT_TRUE(QDir().mkpath(instance.lockPath() + "/inside"));
+    const struct timeval aMinuteAgo[2] = {{::time(nullptr) - 60, 0}, {::time(nullptr) - 60, 0}};
+    ::utimes(instance.lockPath().toLocal8Bit().constData(), aMinuteAgo);
+    EXPECT_TRUE(instance.claim());
 }
