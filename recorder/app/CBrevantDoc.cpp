@@ -62,8 +62,9 @@ void CBrevantDoc::readSettings()
     m_nFontHeight = settings.read(Key::FontHeight);
     m_nFontWeight = settings.read(Key::FontWeight);
     const std::string face = settings.read(Key::FontFaceName);
-    m_FontFaceName =
-        QString::fromLocal8Bit(face.data(), static_cast<qsizetype>(face.size())).left(31);
+    LogFont cut; // cuts at 31 characters, never inside one
+    cut.setFaceName(QString::fromLocal8Bit(face.data(), static_cast<qsizetype>(face.size())));
+    m_FontFaceName = cut.lfFaceName;
     m_FontItalic = settings.read(Key::FontItalic).empty() ? 0 : 1;
     m_Color = ColorRef::fromDecimal(settings.read(Key::Color));
     m_ColorBckgrnd = ColorRef::fromDecimal(settings.read(Key::ColorBackground));
@@ -127,6 +128,7 @@ bool CBrevantDoc::loadTips()
     RecorderServices& s = services();
     const std::string path = TipsFilePath();
     const char* warning = nullptr;
+    bool unopenable = false;
     {
         WaitCursor wait;
         switch (CheckTipsFile(path)) {
@@ -139,8 +141,10 @@ bool CBrevantDoc::loadTips()
         case kCheckFound:
         case kCheckForeign: {
             TipsFileContent content;
-            if (!LoadTipsFile(path, content, s.random, s.clock))
-                return fatal("fopen Error!");
+            if (!LoadTipsFile(path, content, s.random, s.clock)) {
+                unopenable = true;
+                break;
+            }
             m_app.m_Tips = TipCollection(std::move(content.tips));
             m_bTipsFileKnown = !content.readError;
             if (content.readError)
@@ -159,6 +163,8 @@ bool CBrevantDoc::loadTips()
                       "over that file.";
         }
     }
+    if (unopenable)
+        return fatal("fopen Error!");
     if (warning)
         s.messages.show(QString::fromLatin1(warning).arg(QString::fromLocal8Bit(path.c_str())),
                         MessageIcon::Exclamation);
