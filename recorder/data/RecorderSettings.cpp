@@ -12,6 +12,14 @@ QString Path(const char* name)
     return QStringLiteral("Initialization/") + QLatin1String(name);
 }
 
+// A hand-edited INI line with a bare comma reads back as a list; keep its text.
+QString Text(const QVariant& value)
+{
+    if (value.typeId() == QMetaType::QStringList)
+        return value.toStringList().join(QStringLiteral(", "));
+    return value.toString();
+}
+
 } // namespace
 
 RecorderSettings::RecorderSettings()
@@ -32,7 +40,7 @@ int RecorderSettings::read(const IntKey& key, int defaultAtRead) const
 {
     const QVariant value = m_store->value(Path(key.name));
     bool ok = false;
-    const qlonglong number = value.toString().trimmed().toLongLong(&ok);
+    const qlonglong number = Text(value).trimmed().toLongLong(&ok);
     // A 32-bit value as the store holds it: signed, or the same bits read unsigned.
     if (!ok || number < std::numeric_limits<std::int32_t>::min() ||
         number > std::numeric_limits<std::uint32_t>::max())
@@ -45,7 +53,7 @@ std::string RecorderSettings::read(const TextKey& key) const
     const QVariant value = m_store->value(Path(key.name));
     if (!value.isValid())
         return key.defaultValue;
-    return value.toString().toLocal8Bit().toStdString();
+    return Text(value).toLocal8Bit().toStdString();
 }
 
 std::string RecorderSettings::read(const BytesKey& key) const
@@ -53,7 +61,7 @@ std::string RecorderSettings::read(const BytesKey& key) const
     const QVariant value = m_store->value(Path(key.name));
     if (!value.isValid())
         return key.defaultValue;
-    return value.toString().toLatin1().toStdString();
+    return Text(value).toLatin1().toStdString();
 }
 
 void RecorderSettings::write(const IntKey& key, int value)

@@ -70,7 +70,11 @@ TEST(RecorderSettings, AbsurdStoredValuesReadAsDefaultsOrTheirBits)
         raw.setValue("Initialization/lfWeight", "99999999999999");
         raw.setValue("Initialization/m_Alignment", " 0 ");
     }
+    WriteBytes(dir.file("Pennivel.conf"),
+               ReadBytes(dir.file("Pennivel.conf")) + "Text0=Love, Hate\nText1=\n");
     RecorderSettings settings(IniPath(dir));
+    EXPECT_EQ(settings.read(Key::SearchTexts[0]), "Love, Hate");
+    EXPECT_EQ(settings.read(Key::SearchTexts[1]), "");
     EXPECT_EQ(settings.read(Key::FirstTimePassword), 2);
     EXPECT_EQ(settings.read(Key::UsePassword), -1);
     EXPECT_EQ(settings.read(Key::FontWeight), 400);
