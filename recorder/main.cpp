@@ -2,9 +2,9 @@
 #include "common/MsRandom.h"
 #include "platform/Messages.h"
 #include "recorder/app/CBrevantApp.h"
-#include "recorder/app/TipWindow.h"
 #include "recorder/data/RecorderSettings.h"
 #include "recorder/dialogs/PasswordDialogs.h"
+#include "recorder/view/MainWindow.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -32,7 +32,7 @@ int main(int argc, char** argv)
     RecorderSettings settings;
     QtPasswordDialogs passwordDialogs(messages, settings, ProcessRandom());
     CBrevantApp app({messages, settings, passwordDialogs, ProcessRandom(), SystemClock()},
-                    TipWindow::Create);
+                    CreateMainWindow);
     const auto result =
         app.InitInstance(QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName());
     if (result != CBrevantApp::StartResult::Run)

@@ -6,6 +6,7 @@
 #include "resources/RecorderResources.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMenuBar>
@@ -136,4 +137,12 @@ void CMainFrame::showAbout()
 {
     CAboutDlg about(this);
     about.exec();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    if (m_closeGuard && !m_closeGuard())
+        event->ignore();
+    else
+        event->accept();
 }

@@ -3,6 +3,7 @@
 #include "recorder/commands/CommandRegistry.h"
 
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 
 class CommandMenus;
@@ -49,4 +50,5 @@ class CMainFrame : public QMainWindow {
     QLabel* m_datePane = nullptr;
     QLabel* m_categoryPane = nullptr;
     HelpWindow* m_help = nullptr;
+    std::function<bool()> m_closeGuard;
 };

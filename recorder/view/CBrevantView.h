@@ -1,0 +1,56 @@
+#pragma once
+
+#include "platform/TextLayout.h"
+#include "recorder/view/TipDisplay.h"
+
+#include <QAbstractScrollArea>
+#include <memory>
+
+class CBrevantDoc;
+class CMainFrame;
+class FormatCommands;
+class FormatDialogs;
+
+// The recorder's view: paints the Tip on display (or a listing) in the user's font,
+// colours and alignment, optionally headed by the Tip-number line, and scrolls it
+// vertically a line or a page at a time. It loads a chosen Tip into the window and the
+// status bar (ShowCurrentTip), clears the window on request, turns a left click into
+// Next when clicking is enabled, and carries the Format commands.
+class CBrevantView : public QAbstractScrollArea, public TipDisplay {
+    Q_OBJECT
+public:
+    CBrevantView(CBrevantDoc& doc, CMainFrame& frame, std::unique_ptr<FormatDialogs> dialogs);
+    ~CBrevantView() override;
+
+    // TipDisplay
+    void ShowCurrentTip() override;
+    void emptyStatusTexts() override;
+    void showListing(std::string listing, std::string statusDate,
+                     std::string statusCategory) override;
+
+    // Delete > Screen: only the background stays; no Tip is deleted.
+    void OnClearScreen();
+
+    FormatCommands& formatCommands() { return *m_format; }
+
+    QString m_strTipLabel;
+    QString m_strDisplay;
+    float m_fScreenPxPerMm = 0;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    void setStatusTexts(const QString& number, const std::string& date,
+                        const std::string& category);
+    void updateScrollSizes();
+    void firstPaint();
+    void repaintAll();
+
+    CBrevantDoc& m_doc;
+    CMainFrame& m_frame;
+    std::unique_ptr<FormatDialogs> m_dialogs;
+    std::unique_ptr<FormatCommands> m_format;
+    TextLayout m_layout;
+};

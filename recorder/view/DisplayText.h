@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+
+class CBrevantDoc;
+
+// "Tip #" followed by the number, as the window, the status bar and the printout label it.
+std::string TipLabel(int number);
+
+// What the window (or a printed page) shows, as bytes: on screen one empty line first;
+// then the Tip-number line when it is switched on, a single Tip is on display and there
+// are Tips at all; then the current text, which may be a listing.
+std::string ComposeDisplayText(const CBrevantDoc& doc, bool forPrinter);

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <memory>
+
+class CBrevantDoc;
+class QWidget;
+
+// The recorder's main window for `doc`: the frame with the view in its client area and
+// every command attached.
+std::unique_ptr<QWidget> CreateMainWindow(CBrevantDoc& doc);
