@@ -39,6 +39,12 @@ class CMainFrame : public QMainWindow {
     void showHelpTopics();
     void showAbout();
 
+    // Asked before the window closes (the closing steps); false keeps it open.
+    void setCloseGuard(std::function<bool()> guard) { m_closeGuard = std::move(guard); }
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
   private:
     void createStatusBar();
     void attachFrameCommands();

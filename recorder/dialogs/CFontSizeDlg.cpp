@@ -2,6 +2,7 @@
 
 #include "platform/Messages.h"
 
+#include <QFontInfo>
 #include <QGroupBox>
 #include <cmath>
 #include <cstdlib>
@@ -13,6 +14,8 @@ namespace {
 QFont StartingFont(const LogFont& current, int dpiY)
 {
     QFont font = ToQFont(current);
+    // A face the system maps to another (an alias) is shown as the family really used.
+    font.setFamily(QFontInfo(font).family());
     const int pixels = font.pixelSize() > 0 ? font.pixelSize() : 16;
     font.setPointSize(std::max(1, static_cast<int>(std::lround(pixels * 72.0 / dpiY))));
     return font;
@@ -20,8 +23,7 @@ QFont StartingFont(const LogFont& current, int dpiY)
 
 } // namespace
 
-CFontSizeDlg::CFontSizeDlg(const LogFont& current, int dpiY, Messages& messages,
-                           QWidget* parent)
+CFontSizeDlg::CFontSizeDlg(const LogFont& current, int dpiY, Messages& messages, QWidget* parent)
     : QFontDialog(parent), m_dpiY(dpiY), m_messages(messages)
 {
     setObjectName(QStringLiteral("fontDialog"));

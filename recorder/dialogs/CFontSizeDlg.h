@@ -12,7 +12,7 @@ class Messages;
 // reads `logFont`.
 class CFontSizeDlg : public QFontDialog {
     Q_OBJECT
-public:
+  public:
     static constexpr int kMinPoints = 8;
     static constexpr int kMaxPoints = 72;
 
@@ -20,10 +20,10 @@ public:
 
     LogFont logFont;
 
-public slots:
+  public slots:
     void accept() override;
 
-private:
+  private:
     int m_dpiY;
     Messages& m_messages;
 };

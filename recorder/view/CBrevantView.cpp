@@ -43,7 +43,10 @@ CBrevantView::CBrevantView(CBrevantDoc& doc, CMainFrame& frame,
 
 CBrevantView::~CBrevantView() = default;
 
-void CBrevantView::repaintAll() { viewport()->update(); }
+void CBrevantView::repaintAll()
+{
+    viewport()->update();
+}
 
 void CBrevantView::setStatusTexts(const QString& number, const std::string& date,
                                   const std::string& category)
@@ -62,7 +65,10 @@ void CBrevantView::ShowCurrentTip()
     repaintAll();
 }
 
-void CBrevantView::emptyStatusTexts() { m_frame.setStatusTexts({}, {}, {}); }
+void CBrevantView::emptyStatusTexts()
+{
+    m_frame.setStatusTexts({}, {}, {});
+}
 
 void CBrevantView::showListing(std::string listing, std::string statusDate,
                                std::string statusCategory)

@@ -18,7 +18,7 @@ class FormatDialogs;
 // Next when clicking is enabled, and carries the Format commands.
 class CBrevantView : public QAbstractScrollArea, public TipDisplay {
     Q_OBJECT
-public:
+  public:
     CBrevantView(CBrevantDoc& doc, CMainFrame& frame, std::unique_ptr<FormatDialogs> dialogs);
     ~CBrevantView() override;
 
@@ -37,11 +37,11 @@ public:
     QString m_strDisplay;
     float m_fScreenPxPerMm = 0;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
-private:
+  private:
     void setStatusTexts(const QString& number, const std::string& date,
                         const std::string& category);
     void updateScrollSizes();

@@ -2,7 +2,10 @@
 
 #include "recorder/app/CBrevantDoc.h"
 
-std::string TipLabel(int number) { return "Tip #" + std::to_string(number); }
+std::string TipLabel(int number)
+{
+    return "Tip #" + std::to_string(number);
+}
 
 std::string ComposeDisplayText(const CBrevantDoc& doc, bool forPrinter)
 {

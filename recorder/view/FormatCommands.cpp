@@ -92,12 +92,16 @@ void FormatCommands::attachTo(CommandRegistry& commands)
     commands.setHandler(CommandId::AlignCenter, [this] { OnAlignCenter(); });
     commands.setHandler(CommandId::ShowTipNumber, [this] { OnShowTipNumber(); });
     commands.setHandler(CommandId::EnableClick, [this] { OnEnableClick(); });
-    commands.setStateRule(CommandId::AlignLeft,
-                          [this] { return CommandState{true, m_doc.m_Alignment == 0}; });
-    commands.setStateRule(CommandId::AlignCenter,
-                          [this] { return CommandState{true, m_doc.m_Alignment == 1}; });
-    commands.setStateRule(CommandId::ShowTipNumber,
-                          [this] { return CommandState{true, m_doc.m_InfoAlwaysTip}; });
-    commands.setStateRule(CommandId::EnableClick,
-                          [this] { return CommandState{true, !m_doc.m_DisableScreen}; });
+    commands.setStateRule(CommandId::AlignLeft, [this] {
+        return CommandState{true, m_doc.m_Alignment == 0};
+    });
+    commands.setStateRule(CommandId::AlignCenter, [this] {
+        return CommandState{true, m_doc.m_Alignment == 1};
+    });
+    commands.setStateRule(CommandId::ShowTipNumber, [this] {
+        return CommandState{true, m_doc.m_InfoAlwaysTip};
+    });
+    commands.setStateRule(CommandId::EnableClick, [this] {
+        return CommandState{true, !m_doc.m_DisableScreen};
+    });
 }

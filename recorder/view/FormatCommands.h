@@ -13,7 +13,7 @@ class RecorderSettings;
 // the window repainted, and writes its setting at once; a cancelled dialog changes
 // nothing.
 class FormatCommands {
-public:
+  public:
     FormatCommands(CBrevantDoc& doc, RecorderSettings& settings, Messages& messages,
                    FormatDialogs& dialogs, std::function<void()> updateAllViews);
 
@@ -28,7 +28,7 @@ public:
     // Attaches the commands above and their menu states.
     void attachTo(CommandRegistry& commands);
 
-private:
+  private:
     void setAlignment(int alignment);
 
     CBrevantDoc& m_doc;

@@ -8,7 +8,7 @@
 // The dialogs the Format commands open, behind one interface so a test can answer them.
 // Each returns the user's choice, or nothing when the user cancelled.
 class FormatDialogs {
-public:
+  public:
     virtual ~FormatDialogs() = default;
     virtual std::optional<LogFont> chooseFont(const LogFont& current) = 0;
     virtual std::optional<ColorRef> chooseFontColor() = 0;

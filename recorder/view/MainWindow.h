@@ -1,9 +1,9 @@
 #pragma once
 
+#include <QWidget>
 #include <memory>
 
 class CBrevantDoc;
-class QWidget;
 
 // The recorder's main window for `doc`: the frame with the view in its client area and
 // every command attached.

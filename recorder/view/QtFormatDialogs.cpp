@@ -14,8 +14,7 @@ int ScreenDpiY()
     return screen ? static_cast<int>(screen->logicalDotsPerInchY()) : 96;
 }
 
-template <typename Dialog>
-std::optional<ColorRef> PickColor(QWidget* parent)
+template <typename Dialog> std::optional<ColorRef> PickColor(QWidget* parent)
 {
     Dialog dialog(parent);
     if (dialog.exec() != QDialog::Accepted)

@@ -21,7 +21,10 @@ LogFont Picked(int height, int weight, bool italic, const char* face)
     return font;
 }
 
-void Run(ViewRig& rig, CommandId id) { rig.frame.action(id)->trigger(); }
+void Trigger(ViewRig& rig, CommandId id)
+{
+    rig.frame.action(id)->trigger();
+}
 
 } // namespace
 
@@ -29,7 +32,7 @@ TEST(FormatCommands, FontStoresHeightWeightFaceAndItalic)
 {
     ViewRig rig;
     rig.dialogs->fonts.push_back(Picked(-32, 700, true, "Liberation Sans"));
-    Run(rig, CommandId::Font);
+    Trigger(rig, CommandId::Font);
     EXPECT_EQ(rig.settings().read(Key::FontHeight), -32);
     EXPECT_EQ(rig.settings().read(Key::FontWeight), 700);
     EXPECT_EQ(rig.settings().read(Key::FontFaceName), "Liberation Sans");
@@ -39,7 +42,7 @@ TEST(FormatCommands, FontStoresHeightWeightFaceAndItalic)
     EXPECT_TRUE(rig.doc().m_pFont->italic());
 
     rig.dialogs->fonts.push_back(Picked(-20, 400, false, "Liberation Serif"));
-    Run(rig, CommandId::Font);
+    Trigger(rig, CommandId::Font);
     EXPECT_EQ(rig.settings().read(Key::FontItalic), "");
     EXPECT_TRUE(rig.settings().contains(Key::FontHeight));
 }
@@ -48,12 +51,12 @@ TEST(FormatCommands, ColoursAreStoredAsDecimalText)
 {
     ViewRig rig;
     rig.dialogs->colors.push_back(ColorRef{255});
-    Run(rig, CommandId::FontColor);
+    Trigger(rig, CommandId::FontColor);
     EXPECT_EQ(rig.settings().read(Key::Color), "255");
     EXPECT_EQ(rig.doc().m_Color, ColorRef{255});
 
     rig.dialogs->colors.push_back(ColorRef{0xFFFF00});
-    Run(rig, CommandId::Background);
+    Trigger(rig, CommandId::Background);
     EXPECT_EQ(rig.settings().read(Key::ColorBackground), "16776960");
     EXPECT_EQ(rig.doc().m_pBackgroundBrush->color(), QColor(0, 255, 255));
     const QImage image = rig.grab();
@@ -65,7 +68,7 @@ TEST(FormatCommands, CancelChangesNeitherWindowNorSettings)
     ViewRig rig;
     const QImage before = rig.grab();
     for (CommandId id : {CommandId::Font, CommandId::FontColor, CommandId::Background})
-        Run(rig, id);
+        Trigger(rig, id);
     EXPECT_EQ(rig.dialogs->runs, 3);
     EXPECT_FALSE(rig.settings().contains(Key::FontHeight));
     EXPECT_FALSE(rig.settings().contains(Key::FontWeight));
@@ -78,26 +81,26 @@ TEST(FormatCommands, CancelChangesNeitherWindowNorSettings)
 TEST(FormatCommands, AlignmentTipNumberAndClickWriteAtOnce)
 {
     ViewRig rig;
-    Run(rig, CommandId::AlignLeft);
+    Trigger(rig, CommandId::AlignLeft);
     EXPECT_EQ(rig.settings().read(Key::Alignment), 0);
     EXPECT_TRUE(rig.frame.action(CommandId::AlignLeft)->isChecked());
     EXPECT_FALSE(rig.frame.action(CommandId::AlignCenter)->isChecked());
-    Run(rig, CommandId::AlignCenter);
+    Trigger(rig, CommandId::AlignCenter);
     EXPECT_EQ(rig.settings().read(Key::Alignment), 1);
     EXPECT_TRUE(rig.frame.action(CommandId::AlignCenter)->isChecked());
 
     EXPECT_TRUE(rig.frame.action(CommandId::ShowTipNumber)->isChecked());
-    Run(rig, CommandId::ShowTipNumber);
+    Trigger(rig, CommandId::ShowTipNumber);
     EXPECT_EQ(rig.settings().read(Key::InfoAlwaysTip), 0);
     EXPECT_FALSE(rig.frame.action(CommandId::ShowTipNumber)->isChecked());
-    Run(rig, CommandId::ShowTipNumber);
+    Trigger(rig, CommandId::ShowTipNumber);
     EXPECT_EQ(rig.settings().read(Key::InfoAlwaysTip), 1);
 
     EXPECT_TRUE(rig.frame.action(CommandId::EnableClick)->isChecked());
-    Run(rig, CommandId::EnableClick);
+    Trigger(rig, CommandId::EnableClick);
     EXPECT_EQ(rig.settings().read(Key::DisableScreen), 1);
     EXPECT_FALSE(rig.frame.action(CommandId::EnableClick)->isChecked());
-    Run(rig, CommandId::EnableClick);
+    Trigger(rig, CommandId::EnableClick);
     EXPECT_EQ(rig.settings().read(Key::DisableScreen), 0);
 }
 

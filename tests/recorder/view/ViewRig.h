@@ -11,7 +11,7 @@
 
 // Format dialogs that hand back queued answers (nothing queued = the user cancelled).
 class ScriptedFormatDialogs : public FormatDialogs {
-public:
+  public:
     std::deque<std::optional<LogFont>> fonts;
     std::deque<std::optional<ColorRef>> colors;
     int runs = 0;
@@ -20,9 +20,8 @@ public:
     std::optional<ColorRef> chooseFontColor() override { return take(colors); }
     std::optional<ColorRef> chooseBackgroundColor() override { return take(colors); }
 
-private:
-    template <typename T>
-    std::optional<T> take(std::deque<std::optional<T>>& queue)
+  private:
+    template <typename T> std::optional<T> take(std::deque<std::optional<T>>& queue)
     {
         ++runs;
         if (queue.empty())

@@ -1,0 +1,68 @@
+#include "tests/recorder/view/ViewRig.h"
+
+#include "recorder/app/CAboutDlg.h"
+#include "recorder/app/HelpWindow.h"
+#include "recorder/dialogs/CColorDlg.h"
+#include "recorder/dialogs/CColorListBox.h"
+#include "recorder/dialogs/CFontSizeDlg.h"
+
+#include <QDir>
+#include <gtest/gtest.h>
+
+// Not a check: writes pictures of the main window and the dialogs to the directory named
+// by PENNIVEL_SCREENSHOTS, for a person to look at. Skipped when it is not set.
+namespace {
+
+QString ShotDir()
+{
+    return qEnvironmentVariable("PENNIVEL_SCREENSHOTS");
+}
+
+void Save(QWidget& widget, const char* name)
+{
+    widget.show();
+    // Twice: a paint can bring in a scroll bar, which lays the window out again.
+    widget.grab();
+    QApplication::processEvents();
+    widget.grab().save(QDir(ShotDir()).filePath(QString::fromLatin1(name) + ".png"));
+}
+
+} // namespace
+
+TEST(Screenshots, MainWindowAndDialogs)
+{
+    if (ShotDir().isEmpty())
+        GTEST_SKIP() << "set PENNIVEL_SCREENSHOTS to a directory to take them";
+    QDir().mkpath(ShotDir());
+    {
+        ViewRig rig;
+        Save(rig.frame, "main-default");
+        rig.frame.action(CommandId::ShowTipNumber)->trigger();
+        Save(rig.frame, "main-no-tip-number");
+        rig.frame.action(CommandId::ShowTipNumber)->trigger();
+        std::string text;
+        for (int i = 0; i < 12; ++i)
+            text += "A long Tip goes on and on, so that the window has to scroll to show "
+                    "all of it.\r\n";
+        rig.doc().app().m_Tips.append(Tip{"12/07/26\n", "Patience\n", text});
+        rig.doc().m_CurrentTip = rig.doc().app().m_Tips.count();
+        rig.view->ShowCurrentTip();
+        Save(rig.frame, "main-long-tip");
+        rig.frame.action(CommandId::AlignLeft)->trigger();
+        Save(rig.frame, "main-left-aligned");
+
+        CFontColorDlg fontColor;
+        Save(fontColor, "dialog-font-color");
+        CBackgroundColorDlg background;
+        background.list()->setCurrentRow(background.list()->rowOf(ColorRef{12615935}));
+        Save(background, "dialog-background-color");
+        CFontSizeDlg font(*rig.doc().m_pLogFont, 96, rig.recorder.messages);
+        Save(font, "dialog-font");
+        CAboutDlg about;
+        Save(about, "dialog-about");
+        CContact contact;
+        Save(contact, "dialog-contact");
+        HelpWindow help;
+        Save(help, "window-help");
+    }
+}
