@@ -1,10 +1,10 @@
 #include "platform/SingleInstance.h"
-#include "recorder/app/TipWindow.h"
 #include "tests/recorder/app/RecorderRig.h"
 #include "tests/support/RunWhileProcessingEvents.h"
 
 #include <QApplication>
 #include <QDialog>
+#include <QWidget>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -17,7 +17,8 @@ TEST(ComeForward, ALaterCopyRestoresTheMinimisedWindowAndKeepsItsDialogOnTop)
     const QByteArray oldRuntime = qgetenv("XDG_RUNTIME_DIR");
     qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(runtime));
     {
-        CBrevantApp app(rig.app.services(), TipWindow::Create);
+        CBrevantApp app(rig.app.services(),
+                        [](CBrevantDoc&) { return std::make_unique<QWidget>(); });
         ASSERT_EQ(app.InitInstance(QStringLiteral("PennivelForward")),
                   CBrevantApp::StartResult::Run);
         app.mainWindow()->showMinimized();
