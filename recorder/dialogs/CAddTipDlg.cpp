@@ -3,6 +3,7 @@
 #include "common/Clock.h"
 #include "platform/Messages.h"
 #include "recorder/dialogs/DateChoices.h"
+#include "recorder/dialogs/MnemonicButton.h"
 #include "recorder/dialogs/TipDialogLayout.h"
 #include "recorder/dialogs/TipDialogTexts.h"
 #include "recorder/dialogs/TipFieldText.h"
@@ -27,11 +28,11 @@ CAddTipDlg::CAddTipDlg(QWidget* parent, int tipCount, const TipCollection& tips,
     category = kGeneral;
 
     m_form = new TipForm(this);
-    m_add = new QPushButton(tr("&Add"), this);
+    m_add = new MnemonicButton(tr("&Add"), this);
     m_add->setObjectName(QStringLiteral("addButton"));
     m_add->setEnabled(false);
     m_add->setWhatsThis(tr("Adds the Tip and clears the text for the next one."));
-    m_exit = new QPushButton(tr("E&xit"), this);
+    m_exit = new MnemonicButton(tr("E&xit"), this);
     m_exit->setObjectName(QStringLiteral("exitButton"));
     m_exit->setDefault(true);
     m_exit->setWhatsThis(tr("Closes the dialog; asks first when a typed Tip was not added."));

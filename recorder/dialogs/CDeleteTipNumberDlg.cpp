@@ -1,6 +1,7 @@
 #include "recorder/dialogs/CDeleteTipNumberDlg.h"
 
 #include "platform/Messages.h"
+#include "recorder/dialogs/MnemonicButton.h"
 #include "recorder/dialogs/TipDialogLayout.h"
 #include "recorder/dialogs/TipDialogTexts.h"
 
@@ -86,10 +87,10 @@ CDeleteTipNumberDlg::CDeleteTipNumberDlg(QWidget* parent, int tipCount, Messages
     form->addRow(info);
     form->addRow(label, m_number);
 
-    auto* ok = new QPushButton(tr("&OK"), this);
+    auto* ok = new MnemonicButton(tr("&OK"), this);
     ok->setObjectName(QStringLiteral("okButton"));
     ok->setDefault(true);
-    auto* cancel = new QPushButton(tr("&Cancel"), this);
+    auto* cancel = new MnemonicButton(tr("&Cancel"), this);
     cancel->setObjectName(QStringLiteral("cancelButton"));
     LayOutTipDialog(this, content, {ok, cancel});
     connect(ok, &QPushButton::clicked, this, &CDeleteTipNumberDlg::accept);

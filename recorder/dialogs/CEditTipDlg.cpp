@@ -4,6 +4,7 @@
 #include "platform/Messages.h"
 #include "recorder/dialogs/CategoryChoices.h"
 #include "recorder/dialogs/DateChoices.h"
+#include "recorder/dialogs/MnemonicButton.h"
 #include "recorder/dialogs/TipDialogLayout.h"
 #include "recorder/dialogs/TipDialogTexts.h"
 #include "recorder/dialogs/TipFieldText.h"
@@ -24,11 +25,11 @@ CEditTipDlg::CEditTipDlg(QWidget* parent, int tipNumber, const Tip& tip, int tip
     setWindowTitle(tr("Edit a Tip"));
 
     m_form = new TipForm(this);
-    m_save = new QPushButton(tr("&Save"), this);
+    m_save = new MnemonicButton(tr("&Save"), this);
     m_save->setObjectName(QStringLiteral("saveButton"));
     m_save->setEnabled(false);
     m_save->setWhatsThis(tr("Saves the changes; an empty text deletes the Tip."));
-    m_exit = new QPushButton(tr("E&xit"), this);
+    m_exit = new MnemonicButton(tr("E&xit"), this);
     m_exit->setObjectName(QStringLiteral("exitButton"));
     m_exit->setDefault(true);
     m_exit->setWhatsThis(tr("Closes the dialog; asks first when there are unsaved changes."));
