@@ -8,13 +8,14 @@
 #include "recorder/dialogs/PasswordCommands.h"
 #include "recorder/view/TipDisplay.h"
 
-TipCommandsBinding::TipCommandsBinding(CBrevantDoc& doc, Window window)
-    : TipCommandsBinding(doc, std::move(window), m_qtDialogs)
+TipCommandsBinding::TipCommandsBinding(CBrevantDoc& doc, Window window, QObject* owner)
+    : TipCommandsBinding(doc, std::move(window), m_qtDialogs, owner)
 {
 }
 
-TipCommandsBinding::TipCommandsBinding(CBrevantDoc& doc, Window window, TipDialogs& dialogs)
-    : m_doc(doc), m_window(std::move(window)),
+TipCommandsBinding::TipCommandsBinding(CBrevantDoc& doc, Window window, TipDialogs& dialogs,
+                                       QObject* owner)
+    : QObject(owner), m_doc(doc), m_window(std::move(window)),
       m_qtDialogs(m_window.dialogParent, doc.services().messages, doc.services().clock,
                   doc.services().settings),
       m_commands(doc.app().m_Tips, doc, doc.services().messages, dialogs, *this)

@@ -4,6 +4,7 @@
 #include "recorder/view/TipCommands.h"
 #include "recorder/view/TipCommandsHost.h"
 
+#include <QObject>
 #include <functional>
 
 class CBrevantDoc;
@@ -12,9 +13,9 @@ class TipDisplay;
 
 // Puts the Tip commands and the two password commands on the frame's command registry
 // with their menu states, and answers the commands' questions from the document, the
-// settings and the Tips file. The view owns it and asks it for the unsaved-changes
-// flag when it closes.
-class TipCommandsBinding : private TipCommandsHost {
+// settings and the Tips file. The main window owns it and asks it for the
+// unsaved-changes flag when it closes.
+class TipCommandsBinding : public QObject, private TipCommandsHost {
   public:
     struct Window {
         QWidget* dialogParent;
@@ -23,9 +24,10 @@ class TipCommandsBinding : private TipCommandsHost {
         std::function<void()> forceNewPick; // the navigator's m_bForceNewPick
     };
 
-    TipCommandsBinding(CBrevantDoc& doc, Window window);
+    TipCommandsBinding(CBrevantDoc& doc, Window window, QObject* owner);
     // A test hands in scripted dialogs.
-    TipCommandsBinding(CBrevantDoc& doc, Window window, TipDialogs& dialogs);
+    TipCommandsBinding(CBrevantDoc& doc, Window window, TipDialogs& dialogs,
+                       QObject* owner = nullptr);
 
     void attach(CommandRegistry& registry);
     TipCommands& commands() { return m_commands; }

@@ -3,6 +3,7 @@
 #include "recorder/app/CBrevantApp.h"
 #include "recorder/app/CBrevantDoc.h"
 #include "recorder/app/CMainFrame.h"
+#include "recorder/app/TipCommandsBinding.h"
 #include "recorder/app/TipsSaving.h"
 #include "recorder/view/CBrevantView.h"
 #include "recorder/view/QtFormatDialogs.h"
@@ -13,6 +14,11 @@ std::unique_ptr<QWidget> CreateMainWindow(CBrevantDoc& doc)
     auto* view = new CBrevantView(
         doc, *frame, std::make_unique<QtFormatDialogs>(frame.get(), doc.services().messages));
     frame->setCentralWidget(view);
-    frame->setCloseGuard([&doc] { return RunClosingSteps(doc, false); });
+    auto* tipCommands = new TipCommandsBinding(
+        doc, {frame.get(), *view, [view] { view->viewport()->update(); }, [] {}}, frame.get());
+    tipCommands->attach(frame->commands());
+    frame->refreshCommandStates();
+    frame->setCloseGuard(
+        [&doc, tipCommands] { return RunClosingSteps(doc, tipCommands->modified()); });
     return frame;
 }
