@@ -107,7 +107,9 @@ TextLayout::TextLayout(const QString& text, const QFont& font, int width, bool c
 
 bool TextLayout::isFor(const QString& text, const QFont& font, int width, bool centre) const
 {
-    return width == m_width && centre == m_centre && font == m_font && text == m_text;
+    const bool sameText =
+        text.size() == m_text.size() && (text.constData() == m_text.constData() || text == m_text);
+    return width == m_width && centre == m_centre && font == m_font && sameText;
 }
 
 void TextLayout::layParagraph(const Measurer& measure, int start, int end)

@@ -97,7 +97,7 @@ void CBrevantView::paintEvent(QPaintEvent* event)
         painter.fillRect(viewport()->rect(), *m_doc.m_pBackgroundBrush);
 
     m_strTipLabel = QString::fromStdString(TipLabel(m_doc.m_CurrentTip));
-    m_strDisplay = QString::fromLocal8Bit(ComposeDisplayText(m_doc, false));
+    composeDisplay();
     const QFont font = m_doc.m_pFont ? *m_doc.m_pFont : viewport()->font();
     const bool centre = m_doc.m_Alignment == 1;
     const int width = viewport()->width();
@@ -112,6 +112,16 @@ void CBrevantView::paintEvent(QPaintEvent* event)
     if (m_doc.m_bFirstPaint)
         firstPaint();
     NoteFirstPaint();
+}
+
+void CBrevantView::composeDisplay()
+{
+    std::string head = DisplayTextHead(m_doc, false);
+    if (head == m_shownHead && m_doc.m_CurrentText == m_shownText && !m_strDisplay.isNull())
+        return;
+    m_shownHead = std::move(head);
+    m_shownText = m_doc.m_CurrentText;
+    m_strDisplay = QString::fromLocal8Bit(m_shownHead + m_shownText);
 }
 
 void CBrevantView::updateScrollSizes()

@@ -44,6 +44,9 @@ class CBrevantView : public QAbstractScrollArea, public TipDisplay {
   private:
     void setStatusTexts(const QString& number, const std::string& date,
                         const std::string& category);
+    // Brings m_strDisplay up to date; the conversion is skipped while neither the text
+    // nor its head changed, so a long listing repaints without re-reading it.
+    void composeDisplay();
     void updateScrollSizes();
     void firstPaint();
     void repaintAll();
@@ -53,4 +56,6 @@ class CBrevantView : public QAbstractScrollArea, public TipDisplay {
     std::unique_ptr<FormatDialogs> m_dialogs;
     std::unique_ptr<FormatCommands> m_format;
     TextLayout m_layout;
+    std::string m_shownHead;
+    std::string m_shownText;
 };

@@ -11,3 +11,5 @@ std::string TipLabel(int number);
 // then the Tip-number line when it is switched on, a single Tip is on display and there
 // are Tips at all; then the current text, which may be a listing.
 std::string ComposeDisplayText(const CBrevantDoc& doc, bool forPrinter);
+// The part of the display text before the current text.
+std::string DisplayTextHead(const CBrevantDoc& doc, bool forPrinter);

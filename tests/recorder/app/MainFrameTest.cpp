@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
+#include <QWhatsThis>
 #include <gtest/gtest.h>
 
 namespace {
@@ -139,4 +140,28 @@ TEST(AboutBox, ShowsVersionAndOpensTheContactDetails)
     about.findChild<QPushButton*>("contactButton")->click();
     EXPECT_EQ(contactTitle, "Contact Information");
     EXPECT_EQ(about.findChild<QPushButton*>("contactButton")->text(), "&Contact Info");
+}
+
+TEST(MainFrame, HighlightedCommandShowsItsPromptInTheMessagePane)
+{
+    CMainFrame frame;
+    frame.show();
+    frame.action(CommandId::Background)->showStatusText(&frame);
+    EXPECT_EQ(frame.statusBar()->currentMessage(), "Changes background color");
+}
+
+TEST(MainFrame, HelpKeysOpenThePageOrAskWhatIsClicked)
+{
+    CMainFrame frame;
+    frame.show();
+    QApplication::setActiveWindow(&frame);
+    QTest::keyClick(&frame, Qt::Key_F1);
+    auto* help = frame.findChild<QWidget*>("helpWindow");
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    help->close();
+    QApplication::setActiveWindow(&frame);
+    QTest::keyClick(&frame, Qt::Key_F1, Qt::ShiftModifier);
+    EXPECT_TRUE(QWhatsThis::inWhatsThisMode());
+    QWhatsThis::leaveWhatsThisMode();
 }
