@@ -124,6 +124,12 @@ void CMainFrame::refreshCommandStates()
     m_menus->refresh();
 }
 
+void CMainFrame::runCommand(CommandId id)
+{
+    m_commands.run(id);
+    refreshCommandStates();
+}
+
 void CMainFrame::showHelpTopics()
 {
     if (!m_help)

@@ -35,6 +35,8 @@ class CMainFrame : public QMainWindow {
 
     // Re-reads every command's state; the view calls it when its flags change.
     void refreshCommandStates();
+    // Runs a command the way its menu item does, states refreshed afterwards.
+    void runCommand(CommandId id);
 
     void showHelpTopics();
     void showAbout();

@@ -153,6 +153,6 @@ void CBrevantView::firstPaint()
 void CBrevantView::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton && !m_doc.m_DisableScreen)
-        m_frame.commands().run(CommandId::Next);
+        m_frame.runCommand(CommandId::Next);
     QAbstractScrollArea::mousePressEvent(event);
 }

@@ -83,9 +83,12 @@ TEST(TipView, LeftClickAsksForTheNextTipOnlyWhenClickingIsEnabled)
     ViewRig rig;
     int next = 0;
     rig.frame.commands().setHandler(CommandId::Next, [&] { ++next; });
+    rig.frame.commands().setStateRule(CommandId::Previous, [&] { return CommandState{next > 0}; });
+    rig.frame.refreshCommandStates();
     QTest::mouseClick(rig.view->viewport(), Qt::LeftButton, {}, QPoint(50, 50));
     QTest::mouseClick(rig.view->viewport(), Qt::RightButton, {}, QPoint(50, 50));
     EXPECT_EQ(next, 1);
+    EXPECT_TRUE(rig.frame.action(CommandId::Previous)->isEnabled()); // states follow a click
     rig.frame.action(CommandId::EnableClick)->trigger();
     QTest::mouseClick(rig.view->viewport(), Qt::LeftButton, {}, QPoint(50, 50));
     EXPECT_EQ(next, 1);
