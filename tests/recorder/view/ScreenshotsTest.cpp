@@ -6,7 +6,10 @@
 #include "recorder/dialogs/CColorListBox.h"
 #include "recorder/dialogs/CFontSizeDlg.h"
 
+#include <QAction>
 #include <QDir>
+#include <QPainter>
+#include <QToolBar>
 #include <gtest/gtest.h>
 
 // Not a check: writes pictures of the main window and the dialogs to the directory named
@@ -64,5 +67,18 @@ TEST(Screenshots, MainWindowAndDialogs)
         Save(contact, "dialog-contact");
         HelpWindow help;
         Save(help, "window-help");
+
+        // The toolbar icons at twice their size, as a high-resolution screen shows them.
+        QImage icons(32 * 24, 32, QImage::Format_ARGB32);
+        icons.fill(Qt::white);
+        QPainter painter(&icons);
+        int x = 0;
+        for (QAction* action : rig.frame.toolBar()->actions())
+            if (!action->isSeparator()) {
+                painter.drawPixmap(x, 0, action->icon().pixmap(QSize(32, 32)));
+                x += 32;
+            }
+        painter.end();
+        icons.save(QDir(ShotDir()).filePath(QStringLiteral("toolbar-icons-2x.png")));
     }
 }
