@@ -6,9 +6,13 @@
 #include "recorder/app/CBrevantApp.h"
 #include "recorder/app/CBrevantDoc.h"
 #include "recorder/app/CMainFrame.h"
+#include "recorder/app/RecorderServices.h"
+#include "recorder/data/RecorderSettings.h"
 #include "recorder/view/DisplayText.h"
 #include "recorder/view/FormatCommands.h"
 #include "recorder/view/FormatDialogs.h"
+#include "recorder/view/NavigationCommands.h"
+#include "recorder/view/TipNavigator.h"
 
 #include <QBrush>
 #include <QFont>
@@ -35,6 +39,11 @@ CBrevantView::CBrevantView(CBrevantDoc& doc, CMainFrame& frame,
                                                 *m_dialogs, [this] { repaintAll(); });
     CommandRegistry& commands = frame.commands();
     m_format->attachTo(commands);
+    m_navigator = std::make_unique<TipNavigator>(doc, doc.app().m_Tips, services.messages,
+                                                 services.random, *this);
+    AttachNavigationCommands(commands, *m_navigator, doc, doc.app().m_Tips, [&services] {
+        return services.settings.read(Key::TipAtClosing, Key::kTipAtClosingForShowing);
+    });
     commands.setHandler(CommandId::ClearScreen, [this] { OnClearScreen(); });
     commands.setStateRule(CommandId::ClearScreen,
                           [this] { return CommandState{m_doc.m_bClearEnabled}; });

@@ -10,12 +10,13 @@ class CBrevantDoc;
 class CMainFrame;
 class FormatCommands;
 class FormatDialogs;
+class TipNavigator;
 
 // The recorder's view: paints the Tip on display (or a listing) in the user's font,
 // colours and alignment, optionally headed by the Tip-number line, and scrolls it
 // vertically a line or a page at a time. It loads a chosen Tip into the window and the
 // status bar (ShowCurrentTip), clears the window on request, turns a left click into
-// Next when clicking is enabled, and carries the Format commands.
+// Next when clicking is enabled, and carries the Format and navigation commands.
 class CBrevantView : public QAbstractScrollArea, public TipDisplay {
     Q_OBJECT
   public:
@@ -32,6 +33,8 @@ class CBrevantView : public QAbstractScrollArea, public TipDisplay {
     void OnClearScreen();
 
     FormatCommands& formatCommands() { return *m_format; }
+    // Next, Previous, Latest, At Closing, the order, Show All and the search hooks.
+    TipNavigator& navigator() { return *m_navigator; }
 
     QString m_strTipLabel;
     QString m_strDisplay;
@@ -55,6 +58,7 @@ class CBrevantView : public QAbstractScrollArea, public TipDisplay {
     CMainFrame& m_frame;
     std::unique_ptr<FormatDialogs> m_dialogs;
     std::unique_ptr<FormatCommands> m_format;
+    std::unique_ptr<TipNavigator> m_navigator;
     TextLayout m_layout;
     std::string m_shownHead;
     std::string m_shownText;

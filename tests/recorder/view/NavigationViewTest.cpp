@@ -1,0 +1,112 @@
+#include "recorder/view/TipNavigator.h"
+#include "tests/recorder/view/ViewRig.h"
+
+#include <QScrollBar>
+#include <QTest>
+#include <QToolBar>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct KeyCase {
+    const char* name;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    bool next; // else Previous
+};
+
+// In Order on Tip 3 of 3, with the history 3, 1, 2, 3: Next goes on with 1, 2, 3 and
+// Previous goes back through 2, 1, 3.
+struct NavigationRig : ViewRig {
+    NavigationRig()
+    {
+        grab();
+        frame.action(CommandId::InOrder)->trigger();
+        doc().startWith(3);
+        for (int i = 0; i < 3; ++i)
+            frame.action(CommandId::Next)->trigger();
+    }
+};
+
+class NavigationKeys : public ::testing::TestWithParam<KeyCase> {};
+
+TEST_P(NavigationKeys, WorkWhicheverWidgetHasTheFocus)
+{
+    const KeyCase& c = GetParam();
+    NavigationRig rig;
+    ASSERT_EQ(rig.doc().m_CurrentTip, 3);
+    ASSERT_TRUE(rig.frame.action(CommandId::Previous)->isEnabled());
+    QWidget* targets[] = {rig.view->viewport(), rig.view->verticalScrollBar(), rig.frame.toolBar()};
+    const std::vector<int> expected =
+        c.next ? std::vector<int>{1, 2, 3} : std::vector<int>{2, 1, 3};
+    std::vector<int> shown;
+    for (QWidget* target : targets) {
+        QTest::keyClick(target, c.key, c.modifiers);
+        shown.push_back(rig.doc().m_CurrentTip);
+    }
+    EXPECT_EQ(shown, expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, NavigationKeys,
+    ::testing::Values(KeyCase{"CtrlN", Qt::Key_N, Qt::ControlModifier, true},
+                      KeyCase{"CtrlTab", Qt::Key_Tab, Qt::ControlModifier, true},
+                      KeyCase{"Right", Qt::Key_Right, Qt::NoModifier, true},
+                      KeyCase{"Up", Qt::Key_Up, Qt::NoModifier, true},
+                      KeyCase{"CtrlP", Qt::Key_P, Qt::ControlModifier, false},
+                      KeyCase{"ShiftTab", Qt::Key_Backtab, Qt::ShiftModifier, false},
+                      KeyCase{"Left", Qt::Key_Left, Qt::NoModifier, false},
+                      KeyCase{"Down", Qt::Key_Down, Qt::NoModifier, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(NavigationView, ClickShowsTheNextTipUnlessClickingIsDisabled)
+{
+    ViewRig rig;
+    rig.grab();
+    ASSERT_FALSE(rig.frame.action(CommandId::Previous)->isEnabled());
+    const int first = rig.doc().m_CurrentTip;
+
+    QTest::mouseClick(rig.view->viewport(), Qt::LeftButton);
+    const int second = rig.doc().m_CurrentTip;
+    EXPECT_NE(second, first);
+    EXPECT_TRUE(rig.frame.action(CommandId::Previous)->isEnabled()) << "its keys work now";
+
+    rig.doc().m_DisableScreen = true;
+    QTest::mouseClick(rig.view->viewport(), Qt::LeftButton);
+    rig.doc().m_DisableScreen = false;
+    QTest::mouseClick(rig.view->viewport(), Qt::RightButton);
+    EXPECT_EQ(rig.doc().m_CurrentTip, second);
+    EXPECT_EQ(rig.doc().m_HistoryCount, 2);
+}
+
+TEST(NavigationView, ShowAllPutsTheListingInTheWindowAndThePanesEmpty)
+{
+    NavigationRig rig;
+    rig.frame.action(CommandId::ShowAll)->trigger();
+    const TipCollection& tips = rig.doc().app().m_Tips;
+    std::string expected;
+    for (int n = 1; n <= tips.count(); ++n)
+        expected += (n == 1 ? "Tip #" : "\nTip #") + std::to_string(n) + "\n" + tips.get(n).date +
+                    tips.get(n).text;
+    EXPECT_EQ(rig.doc().m_CurrentText, expected);
+    EXPECT_TRUE(rig.frame.m_StatusNumber.isEmpty());
+    EXPECT_FALSE(rig.doc().m_bTipCommandsEnabled);
+    rig.grab();
+    EXPECT_FALSE(rig.view->m_strDisplay.contains(QStringLiteral("Tip #2\nTip #1")))
+        << "no Tip-number line above a listing";
+    EXPECT_TRUE(rig.view->m_strDisplay.startsWith(QStringLiteral("\nTip #1\n")));
+}
+
+TEST(NavigationView, AtClosingShowsTheStoredTip)
+{
+    ViewRig rig;
+    rig.settings().write(Key::TipAtClosing, 2);
+    rig.doc().m_TipClosing = true;
+    rig.frame.refreshCommandStates();
+    ASSERT_TRUE(rig.frame.action(CommandId::AtClosing)->isEnabled());
+    rig.frame.action(CommandId::AtClosing)->trigger();
+    EXPECT_EQ(rig.doc().m_CurrentTip, 2);
+    EXPECT_EQ(rig.frame.m_StatusNumber, "Tip #2");
+}
+
+} // namespace
