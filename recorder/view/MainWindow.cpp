@@ -7,6 +7,7 @@
 #include "recorder/app/TipsSaving.h"
 #include "recorder/view/CBrevantView.h"
 #include "recorder/view/QtFormatDialogs.h"
+#include "recorder/view/TipNavigator.h"
 
 std::unique_ptr<QWidget> CreateMainWindow(CBrevantDoc& doc)
 {
@@ -14,8 +15,11 @@ std::unique_ptr<QWidget> CreateMainWindow(CBrevantDoc& doc)
     auto* view = new CBrevantView(
         doc, *frame, std::make_unique<QtFormatDialogs>(frame.get(), doc.services().messages));
     frame->setCentralWidget(view);
-    auto* tipCommands = new TipCommandsBinding(
-        doc, {frame.get(), *view, [view] { view->viewport()->update(); }, [] {}}, frame.get());
+    auto* tipCommands =
+        new TipCommandsBinding(doc,
+                               {frame.get(), *view, [view] { view->viewport()->update(); },
+                                [view] { view->navigator().m_bForceNewPick = true; }},
+                               frame.get());
     tipCommands->attach(frame->commands());
     frame->refreshCommandStates();
     frame->setCloseGuard(

@@ -1,3 +1,4 @@
+#include "recorder/view/MainWindow.h"
 #include "recorder/view/TipNavigator.h"
 #include "tests/recorder/view/ViewRig.h"
 
@@ -107,6 +108,26 @@ TEST(NavigationView, AtClosingShowsTheStoredTip)
     rig.frame.action(CommandId::AtClosing)->trigger();
     EXPECT_EQ(rig.doc().m_CurrentTip, 2);
     EXPECT_EQ(rig.frame.m_StatusNumber, "Tip #2");
+}
+
+TEST(NavigationView, DeletingTheShownTipMakesTheNextMoveDrawAnew)
+{
+    RecorderRig recorder;
+    recorder.install();
+    ASSERT_TRUE(recorder.start());
+    const std::unique_ptr<QWidget> window = CreateMainWindow(recorder.doc());
+    auto* frame = qobject_cast<CMainFrame*>(window.get());
+    auto* view = frame->findChild<CBrevantView*>();
+    ASSERT_NE(view, nullptr);
+    recorder.doc().m_bTipCommandsEnabled = true;
+    frame->refreshCommandStates();
+
+    recorder.messages.queue(MessageAnswer::Yes);
+    frame->action(CommandId::DeleteCurrent)->trigger();
+    ASSERT_EQ(recorder.doc().m_TipCount(), 2);
+    EXPECT_TRUE(view->navigator().m_bForceNewPick);
+    frame->action(CommandId::Next)->trigger();
+    EXPECT_FALSE(view->navigator().m_bForceNewPick);
 }
 
 } // namespace
