@@ -26,10 +26,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The recorder built beside this benchmark: <build>/bench/bench_X -> <build>/recorder/Pennivel.
+// The recorder built beside this benchmark: <build>/bench/bench_X -> <build>/Pennivel.
 std::string RecorderPath()
 {
-    return (fs::read_symlink("/proc/self/exe").parent_path().parent_path() / "recorder/Pennivel")
+    return (fs::read_symlink("/proc/self/exe").parent_path().parent_path() / "Pennivel")
         .string();
 }
 

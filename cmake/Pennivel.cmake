@@ -31,3 +31,9 @@ function(pennivel_test_folder name)
     DISCOVERY_TIMEOUT 60
     PROPERTIES TIMEOUT 300)
 endfunction()
+
+# The programs a user runs sit at the top of the build directory (build/release/Pennivel),
+# where the README and the scripts look for them.
+function(pennivel_deliverable target)
+  set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+endfunction()

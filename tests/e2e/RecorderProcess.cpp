@@ -49,7 +49,7 @@ std::unique_ptr<QProcess> RecorderHome::startRecorder(const QStringList& extraEn
         env.insert(entry.section('=', 0, 0), entry.section('=', 1));
     process->setProcessEnvironment(env);
     process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    process->start(BuildDir() + "/recorder/Pennivel", {});
+    process->start(BuildDir() + "/Pennivel", {});
     process->waitForStarted();
     return process;
 }
@@ -58,7 +58,7 @@ int RecorderHome::runTool(const QStringList& args) const
 {
     QProcess tool;
     tool.setProcessEnvironment(environment());
-    tool.start(BuildDir() + "/tool/pennivel-tool", args);
+    tool.start(BuildDir() + "/pennivel-tool", args);
     tool.waitForFinished();
     return tool.exitStatus() == QProcess::NormalExit ? tool.exitCode() : -1;
 }
