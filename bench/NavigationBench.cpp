@@ -3,6 +3,7 @@
 // of it scrolled to the middle. Each Next of a whole cycle is timed on its own, so the
 // figures include the last picks of the cycle, when almost every draw lands on a Tip
 // already shown.
+#include "bench/BenchApplication.h"
 #include "common/MsRandom.h"
 #include "platform/Messages.h"
 #include "platform/TextLayout.h"
@@ -13,7 +14,6 @@
 #include "recorder/view/TipNavigator.h"
 
 #include <QFont>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <algorithm>
@@ -97,17 +97,6 @@ void BM_ShowAllListing(benchmark::State& benchState)
 }
 BENCHMARK(BM_ShowAllListing)->Arg(100'000)->Unit(benchmark::kMillisecond);
 
-void EnsureGuiApplication()
-{
-    static int argc = 1;
-    static char name[] = "bench";
-    static char* argv[] = {name, nullptr};
-    if (QGuiApplication::instance() == nullptr) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        static QGuiApplication app(argc, argv);
-    }
-}
-
 QString HundredThousandListing()
 {
     return QString::fromLocal8Bit(ShowAllListing(Collection(100'000, 100)));
@@ -115,7 +104,7 @@ QString HundredThousandListing()
 
 void BM_ShowAllLayout(benchmark::State& benchState)
 {
-    EnsureGuiApplication();
+    EnsureBenchApplication();
     const QString listing = HundredThousandListing();
     const QFont font(QStringLiteral("Times New Roman"), 36);
     for (auto _ : benchState) {
@@ -127,7 +116,7 @@ BENCHMARK(BM_ShowAllLayout)->Unit(benchmark::kMillisecond);
 
 void BM_ShowAllScrolledPaint(benchmark::State& benchState)
 {
-    EnsureGuiApplication();
+    EnsureBenchApplication();
     const TextLayout layout(HundredThousandListing(), QFont(QStringLiteral("Times New Roman"), 36),
                             1200, true);
     QImage window(1200, 800, QImage::Format_ARGB32_Premultiplied);

@@ -1,6 +1,7 @@
 // Show All in the real recorder window with 100,000 Tips (texts of about 100 bytes): the
 // time from the command to the listing painted, then a scroll through it one page at a
 // time, each page step timed from the scroll to the repainted window.
+#include "bench/BenchApplication.h"
 #include "common/Clock.h"
 #include "common/MsRandom.h"
 #include "platform/Messages.h"
@@ -14,7 +15,6 @@
 #include "recorder/view/FormatDialogs.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QScrollBar>
 #include <algorithm>
 #include <benchmark/benchmark.h>
@@ -49,17 +49,6 @@ class NoFormatDialogs : public FormatDialogs {
     std::optional<ColorRef> chooseBackgroundColor() override { return std::nullopt; }
 };
 
-void EnsureApplication()
-{
-    static int argc = 1;
-    static char name[] = "bench";
-    static char* argv[] = {name, nullptr};
-    if (QApplication::instance() == nullptr) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        static QApplication app(argc, argv);
-    }
-}
-
 TipCollection HundredThousandTips()
 {
     std::vector<Tip> tips;
@@ -80,7 +69,7 @@ double Millis(Clock::duration elapsed)
 
 void BM_ShowAllInTheWindow(benchmark::State& state)
 {
-    EnsureApplication();
+    EnsureBenchApplication();
     std::string pattern = (fs::temp_directory_path() / "pennivel-showall-XXXXXX").string();
     const fs::path home = ::mkdtemp(pattern.data());
     const std::string dataDir = (home / "data").string();

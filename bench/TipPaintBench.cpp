@@ -2,26 +2,15 @@
 // display font (the window must stay responsive: at most 16 ms a paint). Measured twice:
 // when the Tip has just changed (lay out, then draw) and when only the window repaints
 // (the kept layout is drawn again).
+#include "bench/BenchApplication.h"
 #include "platform/LogFont.h"
 #include "platform/TextLayout.h"
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <benchmark/benchmark.h>
 
 namespace {
-
-void EnsureGuiApplication()
-{
-    static int argc = 1;
-    static char name[] = "bench";
-    static char* argv[] = {name, nullptr};
-    if (QGuiApplication::instance() == nullptr) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        static QGuiApplication app(argc, argv);
-    }
-}
 
 QFont DisplayFont()
 {
@@ -53,7 +42,7 @@ void Paint(QImage& window, const TextLayout& layout)
 
 void BM_PaintChangedTip(benchmark::State& state)
 {
-    EnsureGuiApplication();
+    EnsureBenchApplication();
     const QFont font = DisplayFont();
     const QString text = TenThousandCharacters();
     QImage window(1024, 768, QImage::Format_RGB32);
@@ -68,7 +57,7 @@ BENCHMARK(BM_PaintChangedTip)->Unit(benchmark::kMillisecond);
 
 void BM_RepaintSameTip(benchmark::State& state)
 {
-    EnsureGuiApplication();
+    EnsureBenchApplication();
     const QFont font = DisplayFont();
     const QString text = TenThousandCharacters();
     QImage window(1024, 768, QImage::Format_RGB32);
