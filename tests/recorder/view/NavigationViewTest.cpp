@@ -5,6 +5,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QToolBar>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 
 namespace {
@@ -96,6 +97,30 @@ TEST(NavigationView, ShowAllPutsTheListingInTheWindowAndThePanesEmpty)
     EXPECT_FALSE(rig.view->m_strDisplay.contains(QStringLiteral("Tip #2\nTip #1")))
         << "no Tip-number line above a listing";
     EXPECT_TRUE(rig.view->m_strDisplay.startsWith(QStringLiteral("\nTip #1\n")));
+}
+
+TEST(NavigationView, ALongListingScrollsByPageAndWheelWhileArrowsNavigate)
+{
+    NavigationRig rig;
+    for (int n = 0; n < 20; ++n)
+        rig.doc().app().m_Tips.append({"d\n", "c\n", "A Tip among many\n"});
+    rig.frame.action(CommandId::ShowAll)->trigger();
+    rig.grab();
+    QScrollBar* bar = rig.view->verticalScrollBar();
+    ASSERT_GT(bar->maximum(), 0);
+
+    QTest::keyClick(rig.view->viewport(), Qt::Key_PageDown);
+    EXPECT_EQ(bar->value(), bar->pageStep());
+    QWheelEvent wheel(QPointF(10, 10), rig.view->mapToGlobal(QPointF(10, 10)), {}, {0, -120},
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(rig.view->viewport(), &wheel);
+    EXPECT_GT(bar->value(), bar->pageStep());
+    QTest::keyClick(rig.view->viewport(), Qt::Key_PageUp);
+    EXPECT_LT(bar->value(), bar->pageStep());
+
+    QTest::keyClick(rig.view->viewport(), Qt::Key_Right);
+    EXPECT_EQ(rig.doc().m_CurrentTip, 4) << "Next, not a scroll";
+    EXPECT_FALSE(rig.doc().m_bScreenCleared);
 }
 
 TEST(NavigationView, AtClosingShowsTheStoredTip)
