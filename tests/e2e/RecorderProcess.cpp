@@ -54,12 +54,14 @@ std::unique_ptr<QProcess> RecorderHome::startRecorder(const QStringList& extraEn
     return process;
 }
 
-int RecorderHome::runTool(const QStringList& args) const
+int RecorderHome::runTool(const QStringList& args, QString* output) const
 {
     QProcess tool;
     tool.setProcessEnvironment(environment());
     tool.start(BuildDir() + "/pennivel-tool", args);
     tool.waitForFinished();
+    if (output)
+        *output = QString::fromUtf8(tool.readAllStandardOutput());
     return tool.exitStatus() == QProcess::NormalExit ? tool.exitCode() : -1;
 }
 

@@ -19,8 +19,9 @@ class RecorderHome {
 
     // The recorder, started and left running; `extraEnv` as NAME=value entries.
     std::unique_ptr<QProcess> startRecorder(const QStringList& extraEnv = {}) const;
-    // pennivel-tool with `args`, run to its end; returns the exit status.
-    int runTool(const QStringList& args) const;
+    // pennivel-tool with `args`, run to its end; returns the exit status and, when asked,
+    // what it printed.
+    int runTool(const QStringList& args, QString* output = nullptr) const;
 
   private:
     QProcessEnvironment environment() const;

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+// A private X server (Xvfb) for end-to-end runs that must go through the window system:
+// real keyboard focus, menus, accelerators and modal dialogs, driven with xdotool.
+class XSession {
+  public:
+    XSession();
+    ~XSession();
+    XSession(const XSession&) = delete;
+    XSession& operator=(const XSession&) = delete;
+
+    bool isRunning() const { return !m_display.isEmpty(); }
+    // For a failure message: whether the server still runs, else how it ended.
+    QString serverState() const;
+    // ":N", for the DISPLAY of the programs started on it.
+    const QString& display() const { return m_display; }
+
+    // Waits until a window titled exactly `title` is mapped, then gives it the keyboard
+    // focus (there is no window manager to do it). False on timeout.
+    bool focusWindow(const QString& title, int timeoutMs = 15000);
+    bool windowExists(const QString& title);
+    // Keys in xdotool's names ("ctrl+a", "Return"), one after another.
+    void keys(const QStringList& keys);
+    void type(const QString& text);
+
+  private:
+    void startServer();
+    void stopServer();
+    QString xdotool(const QStringList& args, int* exitCode = nullptr);
+
+    QProcess m_server;
+    QString m_display;
+};
