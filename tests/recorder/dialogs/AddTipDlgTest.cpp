@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QWhatsThis>
 #include <gtest/gtest.h>
 #include <optional>
 
@@ -275,6 +276,22 @@ TEST_F(AddTipDlgTest, OverlongCategoryPickedFromTheListIsReported)
     EXPECT_EQ(messages.texts(), QStringList({"Enter no more than 20 characters."}));
     EXPECT_EQ(dialog->addedCount, 0);
     EXPECT_EQ(QApplication::focusWidget(), CategoryBox(*dialog));
+}
+
+TEST_F(AddTipDlgTest, F1ShowsTheHelpOfTheFocusedBox)
+{
+    auto dialog = open();
+    const auto helpShown = [] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->isVisible() && QByteArray(w->metaObject()->className()) == "QWhatsThat")
+                return true;
+        return false;
+    };
+    ASSERT_FALSE(helpShown());
+    PressKey(*dialog, Qt::Key_F1);
+    EXPECT_TRUE(helpShown());
+    EXPECT_TRUE(dialog->isVisible());
+    QWhatsThis::hideText();
 }
 
 struct DateFormatCase {

@@ -2,8 +2,11 @@
 
 #include "recorder/app/CAboutDlg.h"
 #include "recorder/app/HelpWindow.h"
+#include "recorder/dialogs/CAddTipDlg.h"
 #include "recorder/dialogs/CColorDlg.h"
 #include "recorder/dialogs/CColorListBox.h"
+#include "recorder/dialogs/CDeleteTipNumberDlg.h"
+#include "recorder/dialogs/CEditTipDlg.h"
 #include "recorder/dialogs/CFontSizeDlg.h"
 
 #include <QAction>
@@ -67,6 +70,15 @@ TEST(Screenshots, MainWindowAndDialogs)
         Save(contact, "dialog-contact");
         HelpWindow help;
         Save(help, "window-help");
+
+        const TipCollection& tips = rig.doc().app().m_Tips;
+        Messages& messages = rig.recorder.messages;
+        CAddTipDlg add(nullptr, tips.count(), tips, {messages, rig.recorder.clock, 0, {}});
+        Save(add, "dialog-add-tip");
+        CEditTipDlg edit(nullptr, 1, tips.get(1), tips.count(), tips, messages, rig.recorder.clock);
+        Save(edit, "dialog-edit-tip");
+        CDeleteTipNumberDlg deleteNumber(nullptr, tips.count(), messages);
+        Save(deleteNumber, "dialog-delete-tip-number");
 
         // The toolbar icons at twice their size, as a high-resolution screen shows them.
         QImage icons(32 * 24, 32, QImage::Format_ARGB32);
