@@ -2,37 +2,44 @@
 
 #include "tests/e2e/RecorderProcess.h"
 
+#include <QFileInfo>
+#include <unistd.h>
+
 XSession::XSession()
 {
-    // Other test programs may start servers at the same moment and take the display
-    // just chosen, so a server that does not answer is replaced by a new one.
-    for (int attempt = 0; attempt < 5 && m_display.isEmpty(); ++attempt)
-        startServer();
+    // A display number of our own that no server holds. Letting the server pick one
+    // (-displayfd) is not safe while other test programs start servers: one probing a
+    // busy number removes that server's socket file, and clients can no longer connect.
+    for (int attempt = 0; attempt < 20 && m_display.isEmpty(); ++attempt) {
+        const int number = 200 + (static_cast<int>(::getpid()) * 7 + attempt * 31) % 700;
+        const QString lock = QStringLiteral("/tmp/.X%1-lock").arg(number);
+        const QString socket = QStringLiteral("/tmp/.X11-unix/X%1").arg(number);
+        if (!QFileInfo::exists(lock) && !QFileInfo::exists(socket))
+            startServer(number);
+    }
 }
 
-void XSession::startServer()
+void XSession::startServer(int number)
 {
     stopServer();
-    // -displayfd lets the server pick a free display and tell us its number.
+    // -noreset keeps the server from restarting, and refusing connections meanwhile,
+    // whenever its last client (a finished xdotool, a closed recorder) goes.
+    m_display = QStringLiteral(":%1").arg(number);
     m_server.start(QStringLiteral("Xvfb"),
-                   {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
-    if (!m_server.waitForStarted(5000))
-        return;
-    if (!WaitFor([this] { return m_server.canReadLine(); }, 10000))
-        return;
-    const QString number = QString::fromLatin1(m_server.readLine()).trimmed();
-    if (number.isEmpty())
-        return;
-    m_display = QLatin1Char(':') + number;
+                   {m_display, "-noreset", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
     int status = -1;
-    const bool answers = WaitFor(
-        [&] {
-            xdotool({"getdisplaygeometry"}, &status);
-            return status == 0 || m_server.state() != QProcess::Running;
-        },
-        5000);
-    if (!answers || status != 0)
+    const bool answers = m_server.waitForStarted(5000) &&
+                         WaitFor(
+                             [&] {
+                                 xdotool({"getdisplaygeometry"}, &status);
+                                 return status == 0 || m_server.state() != QProcess::Running;
+                             },
+                             10000) &&
+                         status == 0 && m_server.state() == QProcess::Running;
+    if (!answers) {
+        stopServer();
         m_display.clear();
+    }
 }
 
 void XSession::stopServer()

@@ -28,7 +28,7 @@ class XSession {
     void type(const QString& text);
 
   private:
-    void startServer();
+    void startServer(int number);
     void stopServer();
     QString xdotool(const QStringList& args, int* exitCode = nullptr);
 
