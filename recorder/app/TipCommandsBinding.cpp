@@ -95,13 +95,7 @@ void TipCommandsBinding::storeTipAtClosing(int number)
     m_doc.services().settings.write(Key::TipAtClosing, number);
 }
 
-TipCommandsHost::SaveReport TipCommandsBinding::saveTips()
+SaveReport TipCommandsBinding::saveTips()
 {
-    const ::SaveReport report = SaveTips(m_doc);
-    switch (report.outcome) {
-    case ::SaveOutcome::Saved: return {};
-    case ::SaveOutcome::Declined: return {TipCommandsHost::SaveOutcome::Declined, {}};
-    case ::SaveOutcome::Failed: break;
-    }
-    return {TipCommandsHost::SaveOutcome::Failed, report.problem};
+    return SaveTips(m_doc);
 }

@@ -126,11 +126,11 @@ void TipCommands::Save()
 {
     // The flag goes only with a written file: a failed or declined save leaves the
     // changes marked, so they are offered again and saved at exit.
-    const TipCommandsHost::SaveReport report = m_host.saveTips();
+    const SaveReport report = m_host.saveTips();
     switch (report.outcome) {
-    case TipCommandsHost::SaveOutcome::Saved: m_bModified = false; break;
-    case TipCommandsHost::SaveOutcome::Declined: break;
-    case TipCommandsHost::SaveOutcome::Failed: m_messages.stop(report.problem); break;
+    case SaveOutcome::Saved: m_bModified = false; break;
+    case SaveOutcome::Declined: break;
+    case SaveOutcome::Failed: m_messages.stop(report.problem); break;
     }
 }
 

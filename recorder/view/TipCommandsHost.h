@@ -1,8 +1,7 @@
 #pragma once
 
 #include "common/Tip.h"
-
-#include <QString>
+#include "recorder/app/TipsSaving.h"
 
 // What the Tip commands ask of the document, the window and the stores around them: the
 // view implements it, tests record it.
@@ -24,12 +23,7 @@ class TipCommandsHost {
     virtual int storedTipAtClosing() const = 0;
     virtual void storeTipAtClosing(int number) = 0;
 
-    enum class SaveOutcome { Saved, Declined, Failed };
-    struct SaveReport {
-        SaveOutcome outcome = SaveOutcome::Saved;
-        QString problem; // for Failed: what went wrong, naming the file
-    };
     // Writes the whole collection to the Tips file (asking first when the file is not
-    // one of ours).
+    // one of ours); a failure comes back with its problem, naming the file.
     virtual SaveReport saveTips() = 0;
 };

@@ -155,4 +155,18 @@ TEST_F(TipCommandsBindingTest, MenuStatesFollowTheDocument)
     EXPECT_FALSE(registry.state(CommandId::PasswordChange).enabled);
 }
 
+TEST_F(TipCommandsBindingTest, PasswordCommandsReachThePasswordDialogs)
+{
+    rig.doc().m_FirstTimePassword = true;
+    rig.doc().m_UsePassword = false;
+    rig.passwords.queue(true);
+    ASSERT_TRUE(registry.run(CommandId::PasswordActivate));
+    EXPECT_EQ(rig.passwords.setNewRuns, 1);
+    EXPECT_TRUE(registry.state(CommandId::PasswordActivate).checked);
+    EXPECT_TRUE(registry.state(CommandId::PasswordChange).enabled);
+
+    ASSERT_TRUE(registry.run(CommandId::PasswordChange));
+    EXPECT_EQ(rig.passwords.changeRuns, 1);
+}
+
 } // namespace

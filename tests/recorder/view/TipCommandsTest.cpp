@@ -75,7 +75,7 @@ TEST_F(TipCommandsTest, EditLeftWithoutSavingChangesNothing)
 }
 
 struct SaveCase {
-    TipCommandsHost::SaveOutcome outcome;
+    SaveOutcome outcome;
     bool stillModified;
     QStringList messages;
 };
@@ -97,11 +97,9 @@ TEST_P(SaveOutcomes, OnlyAWrittenFileClearsTheFlag)
 
 INSTANTIATE_TEST_SUITE_P(
     Outcomes, SaveOutcomes,
-    ::testing::Values(SaveCase{TipCommandsHost::SaveOutcome::Saved, false, {}},
-                      SaveCase{TipCommandsHost::SaveOutcome::Declined, true, {}},
-                      SaveCase{TipCommandsHost::SaveOutcome::Failed,
-                               true,
-                               {"Cannot write /data/PennivelTips.ini: disk full"}}));
+    ::testing::Values(
+        SaveCase{SaveOutcome::Saved, false, {}}, SaveCase{SaveOutcome::Declined, true, {}},
+        SaveCase{SaveOutcome::Failed, true, {"Cannot write /data/PennivelTips.ini: disk full"}}));
 
 TEST_F(TipCommandsTest, ScreenSaverSavesOnlyUnsavedChanges)
 {
