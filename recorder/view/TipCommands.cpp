@@ -34,7 +34,11 @@ void TipCommands::Add()
     for (Tip& tip : added)
         m_tips.append(std::move(tip));
     // A first Tip is not in the window yet: the commands on the Tip shown wait for Next.
-    const bool tipInWindow = m_tips.count() > 1 && !m_host.shownTip().text.empty();
+    // A listing in the window is no Tip either: Edit would take its text for the Tip's.
+    const int current = m_state.m_CurrentTip;
+    const std::string shown = m_host.shownTip().text;
+    const bool tipInWindow = m_tips.count() > 1 && !shown.empty() && m_tips.contains(current) &&
+                             shown == m_tips.get(current).text;
     m_state.m_bTipCommandsEnabled = tipInWindow;
     m_state.m_bClearEnabled = tipInWindow;
     m_bModified = true;

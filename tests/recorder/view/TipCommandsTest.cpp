@@ -50,6 +50,17 @@ INSTANTIATE_TEST_SUITE_P(Windows, AddEnabling,
                                            AddEnablingCase{1, false, false},
                                            AddEnablingCase{4, true, true}));
 
+TEST_F(TipCommandsTest, AddOverAListingLeavesTheTipCommandsOff)
+{
+    showInTurn({2});
+    host.shown.text = "\nTip #1\n...the listing of several Tips\n";
+    state.m_bTipCommandsEnabled = false;
+    dialogs.added.push_back({SampleTip(9)});
+    commands.Add();
+    EXPECT_FALSE(state.m_bTipCommandsEnabled);
+    EXPECT_FALSE(state.m_bClearEnabled);
+}
+
 TEST_F(TipCommandsTest, EditReplacesTheShownTipAndShowsItAgain)
 {
     showInTurn({3});
