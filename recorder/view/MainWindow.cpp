@@ -3,7 +3,7 @@
 #include "recorder/app/CBrevantApp.h"
 #include "recorder/app/CBrevantDoc.h"
 #include "recorder/app/CMainFrame.h"
-#include "recorder/app/TipCommandsBinding.h"
+#include "recorder/view/TipCommandsBinding.h"
 #include "recorder/app/TipsSaving.h"
 #include "recorder/view/CBrevantView.h"
 #include "recorder/view/QtFormatDialogs.h"

@@ -1,4 +1,4 @@
-#include "recorder/app/TipCommandsBinding.h"
+#include "recorder/view/TipCommandsBinding.h"
 #include "common/TipsFormat.h"
 #include "recorder/commands/CommandRegistry.h"
 #include "recorder/view/TipDisplay.h"

@@ -1,4 +1,4 @@
-#include "recorder/app/TipCommandsBinding.h"
+#include "recorder/view/TipCommandsBinding.h"
 
 #include "recorder/app/CBrevantApp.h"
 #include "recorder/app/CBrevantDoc.h"
