@@ -7,7 +7,7 @@ bash scripts/install-deps.sh
 cmake --preset bench >/dev/null
 cmake --build --preset bench
 for program in build/bench/bench/bench_*; do
-  [ -x "$program" ] || continue
+  [ -f "$program" ] && [ -x "$program" ] || continue
   echo "== $(basename "$program")"
   "$program" "$@"
 done
