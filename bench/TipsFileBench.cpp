@@ -31,14 +31,30 @@ std::vector<Tip> LargeCollection()
     return tips;
 }
 
-std::string BenchPath()
-{
-    static const std::string dir = [] {
+// A directory for the 130 MB file, removed with it when the program ends.
+class BenchDirectory {
+  public:
+    BenchDirectory()
+    {
         std::string pattern =
             (std::filesystem::temp_directory_path() / "pennivel-bench-XXXXXX").string();
-        return std::string(::mkdtemp(pattern.data()));
-    }();
-    return dir + "/" + kTipsFileName;
+        m_path = ::mkdtemp(pattern.data());
+    }
+    ~BenchDirectory()
+    {
+        std::error_code ec;
+        std::filesystem::remove_all(m_path, ec);
+    }
+    const std::string& path() const { return m_path; }
+
+  private:
+    std::string m_path;
+};
+
+std::string BenchPath()
+{
+    static const BenchDirectory dir;
+    return dir.path() + "/" + kTipsFileName;
 }
 
 // Resident set size high-water mark of this process, in bytes.
