@@ -1,12 +1,21 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 class MsRandom;
 
-// A stored Tip text becomes its file form: a seed byte 40..120 drawn from `random`,
-// then every byte shifted by a draw from the generator re-seeded with that seed; the
-// last byte (the text's own "\n") is written unshifted.
+// The scrambling Tip texts and the password share: a seed byte 40..120 drawn from
+// `random`, then one draw from the generator re-seeded with that seed for every byte of
+// `plain`; the first `shiftedBytes` bytes are shifted by their draw, the rest copied.
+std::string ScrambleBytes(std::string_view plain, std::size_t shiftedBytes, MsRandom& random);
+
+// Reverses ScrambleBytes for a stored form (seed byte first). The seed byte is read as a
+// signed char, as every reader always has; an empty form gives an empty result.
+std::string UnscrambleBytes(std::string_view stored, std::size_t shiftedBytes, MsRandom& random);
+
+// A stored Tip text becomes its file form: every byte is shifted except the last (the
+// text's own "\n"), which is written as it is.
 std::string ScrambleText(const std::string& text, MsRandom& random);
 
 // Reverses ScrambleText. Tolerates any input: a line cut short keeps its last byte
