@@ -1,11 +1,11 @@
 #include "common/FirstLineCheck.h"
 
+#include "common/FileHandle.h"
 #include "common/PieceReader.h"
 #include "common/TipsFormat.h"
 
 #include <cstdio>
 #include <filesystem>
-#include <memory>
 #include <string_view>
 
 namespace fs = std::filesystem;
@@ -26,10 +26,6 @@ bool IsBlank(std::string_view piece)
     return piece.find_first_not_of(" \t\r\n\v\f") == std::string_view::npos;
 }
 
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
-
 std::uint32_t FirstLineCheck(const std::string& path, const CheckRules& rules)
 {
     if (path.size() > kMaxPathLength)
@@ -42,7 +38,7 @@ std::uint32_t FirstLineCheck(const std::string& path, const CheckRules& rules)
         return kCheckMissing;
     if (!IsReadableAndWritable(path))
         return kCheckError;
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+    const FileHandle file = OpenFile(path, "rb");
     if (!file)
         return kCheckError;
     PieceReader reader(file.get());
@@ -65,11 +61,7 @@ bool IsReadableAndWritable(const std::string& path)
     if ((status.permissions() & fs::perms::owner_write) == fs::perms::none)
         return false;
     // Opening for update reads nothing and writes nothing, but asks the system for both rights.
-    std::FILE* f = std::fopen(path.c_str(), "r+b");
-    if (!f)
-        return false;
-    std::fclose(f);
-    return true;
+    return OpenFile(path, "r+b") != nullptr;
 }
 
 std::uint32_t CheckTipsFile(const std::string& path)

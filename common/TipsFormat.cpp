@@ -2,18 +2,14 @@
 
 #include "common/AtomicFile.h"
 #include "common/Clock.h"
+#include "common/FileHandle.h"
 #include "common/MsRandom.h"
 #include "common/PieceReader.h"
 #include "common/Scramble.h"
 
 #include <cstdio>
-#include <memory>
 
 namespace {
-
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
 
 void EnsureLineEnd(std::string& part)
 {
@@ -27,7 +23,7 @@ bool LoadTipsFile(const std::string& path, TipsFileContent& content, MsRandom& r
                   const Clock& clock)
 {
     content = {};
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+    const FileHandle file = OpenFile(path, "rb");
     if (!file)
         return false;
     PieceReader reader(file.get());

@@ -33,11 +33,6 @@ constexpr const char* kUsage =
     "FILE defaults to the file in the data directory ($PENNIVEL_DIR, else\n"
     "~/.local/share/Pennivel).\n";
 
-std::string WithoutLineEnd(const std::string& part)
-{
-    return part.empty() || part.back() != '\n' ? part : part.substr(0, part.size() - 1);
-}
-
 // Splits the words after the command into options and at most one file.
 bool ParseFileArgs(const std::vector<std::string>& args, std::vector<std::string_view> allowed,
                    std::vector<std::string>& options, std::string& file, std::ostream& err)

@@ -1,12 +1,12 @@
 #include "recorder/dialogs/TipFieldText.h"
 
+#include "common/Tip.h"
+
 #include <QTextBoundaryFinder>
 
 QString BoxTextFromPart(const std::string& part)
 {
-    std::string_view bytes(part);
-    if (!bytes.empty() && bytes.back() == '\n')
-        bytes.remove_suffix(1);
+    const std::string_view bytes = WithoutLineEnd(part);
     QString text = QString::fromLocal8Bit(bytes.data(), static_cast<qsizetype>(bytes.size()));
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     return text;
