@@ -10,7 +10,7 @@
 #include "recorder/app/CMainFrame.h"
 #include "recorder/data/RecorderSettings.h"
 #include "recorder/data/UserDataSetup.h"
-#include "recorder/dialogs/PasswordDialogs.h"
+#include "recorder/dialogs/password/PasswordDialogs.h"
 #include "recorder/view/CBrevantView.h"
 #include "recorder/view/FormatDialogs.h"
 

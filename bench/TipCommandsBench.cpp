@@ -4,8 +4,8 @@
 #include "platform/Messages.h"
 #include "recorder/data/NavigationState.h"
 #include "recorder/data/TipCollection.h"
-#include "recorder/dialogs/CategoryChoices.h"
-#include "recorder/dialogs/TipDialogs.h"
+#include "recorder/dialogs/tip/CategoryChoices.h"
+#include "recorder/dialogs/tip/TipDialogs.h"
 #include "recorder/view/TipCommands.h"
 #include "recorder/view/TipCommandsHost.h"
 

@@ -1,8 +1,13 @@
 # One static library per source folder: every .cpp/.h of the folder belongs to it,
-# so adding a file never means editing a list.
+# so adding a file never means editing a list. SUBFOLDERS takes in the files of its
+# subfolders too, for a folder grouped by concern (dialogs/search/, dialogs/tip/, ...).
 function(pennivel_folder_library name)
-  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
-  file(GLOB sources CONFIGURE_DEPENDS
+  cmake_parse_arguments(ARG "SUBFOLDERS" "" "LIBS" ${ARGN})
+  set(glob GLOB)
+  if(ARG_SUBFOLDERS)
+    set(glob GLOB_RECURSE)
+  endif()
+  file(${glob} sources CONFIGURE_DEPENDS
        ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h
        ${CMAKE_CURRENT_SOURCE_DIR}/*.qrc)
   add_library(${name} STATIC ${sources})
@@ -13,8 +18,12 @@ endfunction()
 # One test program per test folder; ctest sees every GoogleTest case on its own.
 # GUI tests get a main() that creates a QApplication on the offscreen platform.
 function(pennivel_test_folder name)
-  cmake_parse_arguments(ARG "GUI" "" "LIBS" ${ARGN})
-  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  cmake_parse_arguments(ARG "GUI;SUBFOLDERS" "" "LIBS" ${ARGN})
+  set(glob GLOB)
+  if(ARG_SUBFOLDERS)
+    set(glob GLOB_RECURSE)
+  endif()
+  file(${glob} sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
   add_executable(${name} ${sources})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} pennivel_test_support GTest::gmock)
   if(ARG_GUI)

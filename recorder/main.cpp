@@ -3,7 +3,7 @@
 #include "platform/Messages.h"
 #include "recorder/app/CBrevantApp.h"
 #include "recorder/data/RecorderSettings.h"
-#include "recorder/dialogs/PasswordDialogs.h"
+#include "recorder/dialogs/password/PasswordDialogs.h"
 #include "recorder/view/MainWindow.h"
 
 #include <QApplication>

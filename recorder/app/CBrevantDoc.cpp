@@ -12,7 +12,7 @@
 #include "recorder/data/RandomTipPick.h"
 #include "recorder/data/RecorderSettings.h"
 #include "recorder/data/RegistryError.h"
-#include "recorder/dialogs/PasswordDialogs.h"
+#include "recorder/dialogs/password/PasswordDialogs.h"
 
 #include <QBrush>
 #include <QFont>

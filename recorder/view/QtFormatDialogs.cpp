@@ -1,7 +1,7 @@
 #include "recorder/view/QtFormatDialogs.h"
 
-#include "recorder/dialogs/CColorDlg.h"
-#include "recorder/dialogs/CFontSizeDlg.h"
+#include "recorder/dialogs/format/CColorDlg.h"
+#include "recorder/dialogs/format/CFontSizeDlg.h"
 
 #include <QGuiApplication>
 #include <QScreen>

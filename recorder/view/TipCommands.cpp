@@ -3,8 +3,8 @@
 #include "platform/Messages.h"
 #include "recorder/data/NavigationState.h"
 #include "recorder/data/TipCollection.h"
-#include "recorder/dialogs/TipDialogTexts.h"
-#include "recorder/dialogs/TipDialogs.h"
+#include "recorder/dialogs/tip/TipDialogTexts.h"
+#include "recorder/dialogs/tip/TipDialogs.h"
 #include "recorder/view/TipCommandsHost.h"
 
 namespace {

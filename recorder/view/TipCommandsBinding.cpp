@@ -5,7 +5,7 @@
 #include "recorder/app/TipsSaving.h"
 #include "recorder/commands/CommandRegistry.h"
 #include "recorder/data/RecorderSettings.h"
-#include "recorder/dialogs/PasswordCommands.h"
+#include "recorder/dialogs/password/PasswordCommands.h"
 #include "recorder/view/TipDisplay.h"
 
 TipCommandsBinding::TipCommandsBinding(CBrevantDoc& doc, Window window, QObject* owner)

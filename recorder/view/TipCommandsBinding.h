@@ -1,6 +1,6 @@
 #pragma once
 
-#include "recorder/dialogs/QtTipDialogs.h"
+#include "recorder/dialogs/tip/QtTipDialogs.h"
 #include "recorder/view/TipCommands.h"
 #include "recorder/view/TipCommandsHost.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "recorder/dialogs/PasswordDialogs.h"
+#include "recorder/dialogs/password/PasswordDialogs.h"
 
 #include <deque>
 #include <string>

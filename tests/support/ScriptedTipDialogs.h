@@ -1,6 +1,6 @@
 #pragma once
 
-#include "recorder/dialogs/TipDialogs.h"
+#include "recorder/dialogs/tip/TipDialogs.h"
 
 #include <deque>
 

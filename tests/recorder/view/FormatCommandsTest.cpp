@@ -1,6 +1,6 @@
 #include "tests/recorder/view/ViewRig.h"
 
-#include "recorder/dialogs/CColorListBox.h"
+#include "recorder/dialogs/format/CColorListBox.h"
 #include "recorder/view/FormatCommands.h"
 #include "recorder/view/QtFormatDialogs.h"
 

@@ -2,12 +2,12 @@
 
 #include "recorder/app/CAboutDlg.h"
 #include "recorder/app/HelpWindow.h"
-#include "recorder/dialogs/CAddTipDlg.h"
-#include "recorder/dialogs/CColorDlg.h"
-#include "recorder/dialogs/CColorListBox.h"
-#include "recorder/dialogs/CDeleteTipNumberDlg.h"
-#include "recorder/dialogs/CEditTipDlg.h"
-#include "recorder/dialogs/CFontSizeDlg.h"
+#include "recorder/dialogs/tip/CAddTipDlg.h"
+#include "recorder/dialogs/format/CColorDlg.h"
+#include "recorder/dialogs/format/CColorListBox.h"
+#include "recorder/dialogs/tip/CDeleteTipNumberDlg.h"
+#include "recorder/dialogs/tip/CEditTipDlg.h"
+#include "recorder/dialogs/format/CFontSizeDlg.h"
 
 #include <QAction>
 #include <QDir>

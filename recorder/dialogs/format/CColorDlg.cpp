@@ -1,0 +1,58 @@
+#include "recorder/dialogs/format/CColorDlg.h"
+
+#include "recorder/dialogs/format/CColorListBox.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+CColorDlg::CColorDlg(const QString& label, QWidget* parent)
+    : QDialog(parent), m_list(new CColorListBox(this))
+{
+    setWindowTitle(QStringLiteral("Colors"));
+    // These dialogs offer no context help.
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
+    auto* caption = new QLabel(label, this);
+    caption->setObjectName(QStringLiteral("colorLabel"));
+    for (const ColorRef c : PaletteColors())
+        m_list->addColor(c);
+    const int frame = 2 * m_list->frameWidth();
+    m_list->setFixedHeight(m_list->count() * CColorListBox::kItemHeight + frame);
+    m_list->setFixedWidth(90);
+
+    auto* ok = new QPushButton(QStringLiteral("&OK"), this);
+    ok->setObjectName(QStringLiteral("okButton"));
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    cancel->setObjectName(QStringLiteral("cancelButton"));
+    connect(ok, &QPushButton::clicked, this, &CColorDlg::accept);
+    connect(cancel, &QPushButton::clicked, this, &CColorDlg::reject);
+    connect(m_list, &QListWidget::itemDoubleClicked, this, &CColorDlg::accept);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(caption);
+    layout->addWidget(m_list);
+    layout->addWidget(ok);
+    layout->addWidget(cancel);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    m_list->setFocus();
+}
+
+void CColorDlg::accept()
+{
+    const QList<QListWidgetItem*> picked = m_list->selectedItems();
+    if (picked.isEmpty()) {
+        m_list->setFocus();
+        return;
+    }
+    color = m_list->colorAt(m_list->row(picked.front()));
+    QDialog::accept();
+}
+
+CFontColorDlg::CFontColorDlg(QWidget* parent) : CColorDlg(QStringLiteral("Font Color:"), parent) {}
+
+CBackgroundColorDlg::CBackgroundColorDlg(QWidget* parent)
+    : CColorDlg(QStringLiteral("Background Color:"), parent)
+{
+}

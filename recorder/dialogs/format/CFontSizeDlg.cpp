@@ -1,0 +1,50 @@
+#include "recorder/dialogs/format/CFontSizeDlg.h"
+
+#include "platform/Messages.h"
+
+#include <QFontInfo>
+#include <QGroupBox>
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+
+// The dialog works in points; a stored character height in pixels becomes the nearest
+// whole point size at the screen's resolution.
+QFont StartingFont(const LogFont& current, int dpiY)
+{
+    QFont font = ToQFont(current);
+    // A face the system maps to another (an alias) is shown as the family really used.
+    font.setFamily(QFontInfo(font).family());
+    const int pixels = font.pixelSize() > 0 ? font.pixelSize() : 16;
+    font.setPointSize(std::max(1, static_cast<int>(std::lround(pixels * 72.0 / dpiY))));
+    return font;
+}
+
+} // namespace
+
+CFontSizeDlg::CFontSizeDlg(const LogFont& current, int dpiY, Messages& messages, QWidget* parent)
+    : QFontDialog(parent), m_dpiY(dpiY), m_messages(messages)
+{
+    setObjectName(QStringLiteral("fontDialog"));
+    setOptions(QFontDialog::DontUseNativeDialog | QFontDialog::ScalableFonts);
+    setCurrentFont(StartingFont(current, dpiY));
+    // Underline, strike-out and colour have no place in the display font.
+    for (QGroupBox* box : findChildren<QGroupBox*>())
+        if (box->title() == QFontDialog::tr("Effects"))
+            box->hide();
+}
+
+void CFontSizeDlg::accept()
+{
+    const QFont picked = currentFont();
+    const qreal points = picked.pointSizeF();
+    if (points < kMinPoints || points > kMaxPoints) {
+        m_messages.warn(QStringLiteral("Size must be between %1 and %2 points.")
+                            .arg(kMinPoints)
+                            .arg(kMaxPoints));
+        return;
+    }
+    logFont = FromQFont(picked, m_dpiY);
+    QFontDialog::accept();
+}
