@@ -1,9 +1,9 @@
 #include "recorder/dialogs/tip/CDeleteTipNumberDlg.h"
 
 #include "platform/Messages.h"
-#include "recorder/dialogs/widgets/MnemonicButton.h"
 #include "recorder/dialogs/tip/TipDialogLayout.h"
 #include "recorder/dialogs/tip/TipDialogTexts.h"
+#include "recorder/dialogs/widgets/MnemonicButton.h"
 
 #include <QFormLayout>
 #include <QLabel>

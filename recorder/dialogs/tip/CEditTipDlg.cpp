@@ -4,11 +4,11 @@
 #include "platform/Messages.h"
 #include "recorder/dialogs/tip/CategoryChoices.h"
 #include "recorder/dialogs/tip/DateChoices.h"
-#include "recorder/dialogs/widgets/MnemonicButton.h"
 #include "recorder/dialogs/tip/TipDialogLayout.h"
 #include "recorder/dialogs/tip/TipDialogTexts.h"
 #include "recorder/dialogs/tip/TipFieldText.h"
 #include "recorder/dialogs/tip/TipForm.h"
+#include "recorder/dialogs/widgets/MnemonicButton.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>

@@ -2,12 +2,12 @@
 
 #include "recorder/app/CAboutDlg.h"
 #include "recorder/app/HelpWindow.h"
-#include "recorder/dialogs/tip/CAddTipDlg.h"
 #include "recorder/dialogs/format/CColorDlg.h"
 #include "recorder/dialogs/format/CColorListBox.h"
+#include "recorder/dialogs/format/CFontSizeDlg.h"
+#include "recorder/dialogs/tip/CAddTipDlg.h"
 #include "recorder/dialogs/tip/CDeleteTipNumberDlg.h"
 #include "recorder/dialogs/tip/CEditTipDlg.h"
-#include "recorder/dialogs/format/CFontSizeDlg.h"
 
 #include <QAction>
 #include <QDir>
