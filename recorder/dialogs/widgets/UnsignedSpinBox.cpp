@@ -1,6 +1,9 @@
 #include "recorder/dialogs/widgets/UnsignedSpinBox.h"
 
+#include <QFontMetrics>
 #include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionSpinBox>
 #include <algorithm>
 
 UnsignedSpinBox::UnsignedSpinBox(QWidget* parent) : QAbstractSpinBox(parent)
@@ -14,6 +17,20 @@ void UnsignedSpinBox::setRange(std::uint32_t minimum, std::uint32_t maximum)
 {
     m_minimum = minimum;
     m_maximum = std::max(minimum, maximum);
+    updateGeometry();
+}
+
+QSize UnsignedSpinBox::sizeHint() const
+{
+    ensurePolished();
+    const auto digits = std::max<qsizetype>(3, QString::number(m_maximum).size());
+    const QFontMetrics metrics(font());
+    // The extra room is the text cursor and the frame of the line edit inside.
+    const QSize text(metrics.horizontalAdvance(QString(digits, QLatin1Char('9'))) + 6,
+                     lineEdit()->sizeHint().height());
+    QStyleOptionSpinBox option;
+    initStyleOption(&option);
+    return style()->sizeFromContents(QStyle::CT_SpinBox, &option, text, this);
 }
 
 void UnsignedSpinBox::setValue(std::uint32_t value)

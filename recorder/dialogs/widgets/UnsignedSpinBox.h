@@ -16,6 +16,9 @@ class UnsignedSpinBox : public QAbstractSpinBox {
     std::optional<std::uint32_t> value() const;
 
     void stepBy(int steps) override;
+    // Wide enough for the largest number of the range (at least three digits).
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
     QValidator::State validate(QString& input, int& pos) const override;
 
   protected:
