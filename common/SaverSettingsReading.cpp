@@ -52,50 +52,39 @@ class SettingsLines {
     std::optional<TextModeLines> m_lines;
 };
 
-bool ReadFourteen(SettingsLines& lines, SaverSettings& values)
+// The value lines of the first `count` pairs, into `numbers`.
+bool ReadValues(SettingsLines& lines, std::int32_t* numbers, int count)
 {
-    std::int32_t number[7];
-    for (std::int32_t& n : number) {
-        if (!lines.value(n))
+    for (int i = 0; i < count; ++i) {
+        if (!lines.value(numbers[i]))
             return false;
     }
-    values = SaverSettings{number[0] != 0,
-                           number[1] != 0,
-                           static_cast<std::uint32_t>(number[2]),
-                           number[3] != 0,
-                           static_cast<std::uint32_t>(number[4]),
-                           number[5] != 0,
-                           number[6] != 0};
     return true;
+}
+
+SaverSettings AsRead(const std::int32_t (&n)[7])
+{
+    return SaverSettings{n[0] != 0,
+                         n[1] != 0,
+                         static_cast<std::uint32_t>(n[2]),
+                         n[3] != 0,
+                         static_cast<std::uint32_t>(n[4]),
+                         n[5] != 0,
+                         n[6] != 0};
 }
 
 bool ReadPairs(SettingsLines& lines, SaverSettings& settings)
 {
-    std::int32_t n = 0;
-    if (!lines.value(n))
+    std::int32_t n[7] = {};
+    // A nonzero Seconds value ends the reading: the Minutes pair is never read.
+    if (!ReadValues(lines, n, 6) || (n[5] == 0 && !ReadValues(lines, n + 6, 1)))
         return false;
-    settings.useAllTips = n != 0;
-    if (!lines.value(n))
-        return false;
-    settings.clock = !settings.useAllTips && n != 0;
-    if (!lines.value(n))
-        return false;
-    settings.tipNumber = static_cast<std::uint32_t>(n);
-    if (!lines.value(n))
-        return false;
-    settings.timerCheck = n != 0;
-    if (!lines.value(n))
-        return false;
-    settings.timer = static_cast<std::uint32_t>(n);
-    if (!lines.value(n))
-        return false;
-    settings.seconds = n != 0;
-    settings.minutes = false;
-    if (settings.seconds)
-        return true; // the Minutes pair is never read
-    if (!lines.value(n))
-        return false;
-    settings.minutes = n != 0;
+    // All Tips outranks the clock, seconds outrank minutes.
+    if (n[0] != 0)
+        n[1] = 0;
+    if (n[5] != 0)
+        n[6] = 0;
+    settings = AsRead(n);
     return true;
 }
 
@@ -108,11 +97,13 @@ PositionalReading ReadSaverSettingsByPosition(const std::string& path)
     reading.status = lines.open(path, reading.reason);
     if (reading.status != SaverFileStatus::Read)
         return reading;
-    if (!ReadFourteen(lines, reading.values)) {
+    std::int32_t n[7] = {};
+    if (!ReadValues(lines, n, 7)) {
         reading.status = SaverFileStatus::LineMissing;
         reading.reason = "the file ends before its fourteenth line";
         return reading;
     }
+    reading.values = AsRead(n);
     std::string text;
     while (lines.line(text))
         reading.tail.push_back(text);

@@ -23,40 +23,27 @@ constexpr std::uint32_t kMaxTimer = 59;
 CSaverSettingsDlg::CSaverSettingsDlg(QWidget* parent, int tipCount,
                                      const std::string& dataDirectory, Messages& messages)
     : QDialog(parent), tipCount(tipCount), windowsDir(WithoutRootSeparator(dataDirectory)),
-      m_messages(messages)
+      m_messages(messages), m_ui(LayOutSaverSettings(this))
 {
-    const SaverSettingsControls controls = LayOutSaverSettings(this);
-    m_useGroup = controls.useGroup;
-    m_timerGroup = controls.timerGroup;
-    m_allTips = controls.allTips;
-    m_tipRadio = controls.tipRadio;
-    m_clock = controls.clock;
-    m_tipNumberBox = controls.tipNumberBox;
-    m_changeTimer = controls.changeTimer;
-    m_everyBox = controls.everyBox;
-    m_seconds = controls.seconds;
-    m_minutes = controls.minutes;
-    m_hours = controls.hours;
-    m_ok = controls.ok;
-    connect(m_ok, &QPushButton::clicked, this, &CSaverSettingsDlg::accept);
-    connect(controls.cancel, &QPushButton::clicked, this, &CSaverSettingsDlg::reject);
+    connect(m_ui.ok, &QPushButton::clicked, this, &CSaverSettingsDlg::accept);
+    connect(m_ui.cancel, &QPushButton::clicked, this, &CSaverSettingsDlg::reject);
 
     OnInitDialog();
 
     // Connected after opening, so only the user's choices run the rules.
-    connect(m_allTips, &QRadioButton::toggled, this, [this](bool on) {
+    connect(m_ui.allTips, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
             OnAllTips();
     });
-    connect(m_tipRadio, &QRadioButton::toggled, this, [this](bool on) {
+    connect(m_ui.tipRadio, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
             OnTipNumber();
     });
-    connect(m_clock, &QRadioButton::toggled, this, [this](bool on) {
+    connect(m_ui.clock, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
             OnClock();
     });
-    connect(m_changeTimer, &QCheckBox::toggled, this, &CSaverSettingsDlg::OnChangeTimer);
+    connect(m_ui.changeTimer, &QCheckBox::toggled, this, &CSaverSettingsDlg::OnChangeTimer);
 }
 
 void CSaverSettingsDlg::OnInitDialog()
@@ -88,22 +75,22 @@ void CSaverSettingsDlg::OnInitDialog()
 void CSaverSettingsDlg::applyMode(const SaverSettings& values)
 {
     if (values.useAllTips && tipCount >= 1) {
-        m_allTips->setChecked(true);
+        m_ui.allTips->setChecked(true);
         enableTipControls(false);
-        m_changeTimer->setEnabled(false);
-        m_changeTimer->setChecked(true);
+        m_ui.changeTimer->setEnabled(false);
+        m_ui.changeTimer->setChecked(true);
         enableTimerControls(true);
         origAllTips = 1;
         origClock = 0;
     } else if (!values.clock && tipCount > 0) {
-        m_tipRadio->setChecked(true);
+        m_ui.tipRadio->setChecked(true);
         enableTipControls(true);
-        m_changeTimer->setEnabled(true);
+        m_ui.changeTimer->setEnabled(true);
         origAllTips = origClock = 0;
     } else {
-        m_clock->setChecked(true);
+        m_ui.clock->setChecked(true);
         enableTipControls(false);
-        m_changeTimer->setEnabled(true);
+        m_ui.changeTimer->setEnabled(true);
         enableTimerControls(true);
         origClock = 1;
         origAllTips = 0;
@@ -113,14 +100,14 @@ void CSaverSettingsDlg::applyMode(const SaverSettings& values)
 void CSaverSettingsDlg::applyTimer(const SaverSettings& values)
 {
     if (values.timerCheck) {
-        m_changeTimer->setChecked(true);
-        if (m_tipRadio->isChecked())
+        m_ui.changeTimer->setChecked(true);
+        if (m_ui.tipRadio->isChecked())
             enableTimerControls(true);
         origTimerCheck = 1;
     } else {
         // All Tips always change on a timer, whatever the file says.
-        if (!m_allTips->isChecked()) {
-            m_changeTimer->setChecked(false);
+        if (!m_ui.allTips->isChecked()) {
+            m_ui.changeTimer->setChecked(false);
             enableTimerControls(false);
         }
         origTimerCheck = 0;
@@ -129,7 +116,7 @@ void CSaverSettingsDlg::applyTimer(const SaverSettings& values)
     origTimer = static_cast<std::int32_t>(timer);
     origSeconds = values.seconds ? 1 : 0;
     origMinutes = !values.seconds && values.minutes ? 1 : 0;
-    (origSeconds ? m_seconds : origMinutes ? m_minutes : m_hours)->setChecked(true);
+    (origSeconds ? m_ui.seconds : origMinutes ? m_ui.minutes : m_ui.hours)->setChecked(true);
 }
 
 void CSaverSettingsDlg::applyTipCount()
@@ -138,26 +125,26 @@ void CSaverSettingsDlg::applyTipCount()
         tipNumber = 1;
         enableTipControls(false);
     } else if (tipCount < 1) {
-        m_allTips->setEnabled(false);
-        m_tipRadio->setEnabled(false);
+        m_ui.allTips->setEnabled(false);
+        m_ui.tipRadio->setEnabled(false);
     }
     if (tipCount >= 1) {
         const auto count = static_cast<std::uint32_t>(tipCount);
-        m_tipNumberBox->setRange(1, count);
+        m_ui.tipNumberBox->setRange(1, count);
         tipNumber = std::clamp<std::uint32_t>(tipNumber, 1, count);
     }
-    m_everyBox->setRange(1, kMaxTimer);
+    m_ui.everyBox->setRange(1, kMaxTimer);
     timer = std::clamp<std::uint32_t>(timer, 1, kMaxTimer);
 }
 
 bool CSaverSettingsDlg::exchange(bool fromControls)
 {
     if (!fromControls) {
-        m_tipNumberBox->setValue(tipNumber);
-        m_everyBox->setValue(timer);
+        m_ui.tipNumberBox->setValue(tipNumber);
+        m_ui.everyBox->setValue(timer);
         return true;
     }
-    for (UnsignedSpinBox* box : {m_tipNumberBox, m_everyBox}) {
+    for (UnsignedSpinBox* box : {m_ui.tipNumberBox, m_ui.everyBox}) {
         if (!box->value()) {
             m_messages.show(QStringLiteral("Please enter a positive integer."),
                             MessageIcon::Exclamation);
@@ -166,30 +153,30 @@ bool CSaverSettingsDlg::exchange(bool fromControls)
             return false;
         }
     }
-    tipNumber = *m_tipNumberBox->value();
-    timer = *m_everyBox->value();
+    tipNumber = *m_ui.tipNumberBox->value();
+    timer = *m_ui.everyBox->value();
     return true;
 }
 
 void CSaverSettingsDlg::accept()
 {
-    if (!m_ok->isEnabled() || !exchange(true))
+    if (!m_ui.ok->isEnabled() || !exchange(true))
         return;
     const auto count = static_cast<std::uint32_t>(tipCount);
-    if (m_tipRadio->isChecked() && (tipNumber == 0 || tipNumber > count)) {
+    if (m_ui.tipRadio->isChecked() && (tipNumber == 0 || tipNumber > count)) {
         message = tipCount == 1
                       ? QStringLiteral("There is only one Tip.")
                       : QStringLiteral("Please enter a Tip number between 1 and %1.").arg(tipCount);
         m_messages.show(message, MessageIcon::Exclamation);
-        m_tipNumberBox->setFocus();
-        m_tipNumberBox->selectAll();
+        m_ui.tipNumberBox->setFocus();
+        m_ui.tipNumberBox->selectAll();
         return;
     }
-    if (m_changeTimer->isChecked() && (timer == 0 || timer > kMaxTimer)) {
+    if (m_ui.changeTimer->isChecked() && (timer == 0 || timer > kMaxTimer)) {
         m_messages.show(QStringLiteral("Please enter a timer between 1 and 59."),
                         MessageIcon::Exclamation);
-        m_everyBox->setFocus();
-        m_everyBox->selectAll();
+        m_ui.everyBox->setFocus();
+        m_ui.everyBox->selectAll();
         return;
     }
     if ((unchanged() && tipCount != 0) || writeFile())
@@ -199,20 +186,24 @@ void CSaverSettingsDlg::accept()
 bool CSaverSettingsDlg::unchanged() const
 {
     // "Tip #" and "hours" follow from the others and are not compared.
-    return m_allTips->isChecked() == (origAllTips != 0) &&
-           m_clock->isChecked() == (origClock != 0) &&
-           m_seconds->isChecked() == (origSeconds != 0) &&
-           m_minutes->isChecked() == (origMinutes != 0) &&
-           m_changeTimer->isChecked() == (origTimerCheck != 0) &&
+    return m_ui.allTips->isChecked() == (origAllTips != 0) &&
+           m_ui.clock->isChecked() == (origClock != 0) &&
+           m_ui.seconds->isChecked() == (origSeconds != 0) &&
+           m_ui.minutes->isChecked() == (origMinutes != 0) &&
+           m_ui.changeTimer->isChecked() == (origTimerCheck != 0) &&
            tipNumber == static_cast<std::uint32_t>(origTipNumber) &&
            timer == static_cast<std::uint32_t>(origTimer);
 }
 
 SaverSettings CSaverSettingsDlg::chosenValues() const
 {
-    return SaverSettings{
-        m_allTips->isChecked(), m_clock->isChecked(),  tipNumber, m_changeTimer->isChecked(), timer,
-        m_seconds->isChecked(), m_minutes->isChecked()};
+    return SaverSettings{m_ui.allTips->isChecked(),
+                         m_ui.clock->isChecked(),
+                         tipNumber,
+                         m_ui.changeTimer->isChecked(),
+                         timer,
+                         m_ui.seconds->isChecked(),
+                         m_ui.minutes->isChecked()};
 }
 
 bool CSaverSettingsDlg::writeFile()
@@ -238,7 +229,7 @@ void CSaverSettingsDlg::reportError(FileError error, const std::string& reason)
 {
     // Only Cancel is left: nothing may be written from a dialog that is not sure of the
     // file, and the values below may be half set.
-    m_ok->setEnabled(false);
+    m_ui.ok->setEnabled(false);
     QString text = error == FileError::Broken ? kFileError : kErrorDetected;
     if (!reason.empty())
         text += QStringLiteral("\n\n") +
@@ -249,46 +240,46 @@ void CSaverSettingsDlg::reportError(FileError error, const std::string& reason)
 void CSaverSettingsDlg::refuseInput()
 {
     // The file was not read whole, so there are no values to show or edit.
-    m_useGroup->setEnabled(false);
-    m_timerGroup->setEnabled(false);
+    m_ui.useGroup->setEnabled(false);
+    m_ui.timerGroup->setEnabled(false);
 }
 
 void CSaverSettingsDlg::OnAllTips()
 {
     enableTipControls(false);
     enableTimerControls(true);
-    m_changeTimer->setEnabled(false);
-    m_changeTimer->setChecked(true);
+    m_ui.changeTimer->setEnabled(false);
+    m_ui.changeTimer->setChecked(true);
 }
 
 void CSaverSettingsDlg::OnTipNumber()
 {
     if (tipCount > 1)
         enableTipControls(true);
-    m_changeTimer->setEnabled(true);
-    enableTimerControls(m_changeTimer->isChecked());
+    m_ui.changeTimer->setEnabled(true);
+    enableTimerControls(m_ui.changeTimer->isChecked());
 }
 
 void CSaverSettingsDlg::OnClock()
 {
     enableTipControls(false);
-    m_changeTimer->setEnabled(true);
-    enableTimerControls(m_changeTimer->isChecked());
+    m_ui.changeTimer->setEnabled(true);
+    enableTimerControls(m_ui.changeTimer->isChecked());
 }
 
 void CSaverSettingsDlg::OnChangeTimer()
 {
-    enableTimerControls(m_changeTimer->isChecked());
+    enableTimerControls(m_ui.changeTimer->isChecked());
 }
 
 void CSaverSettingsDlg::enableTipControls(bool enable)
 {
-    m_tipNumberBox->setEnabled(enable);
+    m_ui.tipNumberBox->setEnabled(enable);
 }
 
 void CSaverSettingsDlg::enableTimerControls(bool enable)
 {
     for (QWidget* control :
-         std::initializer_list<QWidget*>{m_everyBox, m_seconds, m_minutes, m_hours})
+         std::initializer_list<QWidget*>{m_ui.everyBox, m_ui.seconds, m_ui.minutes, m_ui.hours})
         control->setEnabled(enable);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/SaverSettingsFile.h"
+#include "recorder/dialogs/saver/SaverSettingsLayout.h"
 
 #include <QDialog>
 #include <cstdint>
@@ -8,11 +9,6 @@
 #include <vector>
 
 class Messages;
-class QAbstractButton;
-class QCheckBox;
-class QPushButton;
-class QRadioButton;
-class UnsignedSpinBox;
 
 // "Screen Saver Settings": shows the saver settings file as the screen saver will take
 // it, lets the user choose the mode and the timer, and rewrites the whole file on OK.
@@ -66,16 +62,5 @@ class CSaverSettingsDlg : public QDialog {
     void reportError(FileError error, const std::string& reason = {});
 
     Messages& m_messages;
-    QWidget* m_useGroup = nullptr;
-    QWidget* m_timerGroup = nullptr;
-    QRadioButton* m_allTips = nullptr;
-    QRadioButton* m_tipRadio = nullptr;
-    QRadioButton* m_clock = nullptr;
-    UnsignedSpinBox* m_tipNumberBox = nullptr;
-    QCheckBox* m_changeTimer = nullptr;
-    UnsignedSpinBox* m_everyBox = nullptr;
-    QRadioButton* m_seconds = nullptr;
-    QRadioButton* m_minutes = nullptr;
-    QRadioButton* m_hours = nullptr;
-    QPushButton* m_ok = nullptr;
+    const SaverSettingsControls m_ui;
 };

@@ -52,8 +52,12 @@ Outcome PressOkAsUser(SaverFileRig& rig)
 
 class SaverSettingsFailure : public ::testing::Test {
   protected:
-    void expectUntouched()
+    void expectRefused(const Outcome& outcome, const char* reason)
     {
+        EXPECT_TRUE(outcome.open);
+        EXPECT_TRUE(outcome.okDisabled);
+        EXPECT_TRUE(outcome.message.startsWith(QStringLiteral("Error detected.\n\n") + reason))
+            << outcome.message.toStdString();
         EXPECT_EQ(ReadBytes(rig.path), before);
         EXPECT_EQ(std::distance(fs::directory_iterator(rig.dir.path()), fs::directory_iterator()),
                   1)
@@ -68,18 +72,15 @@ class SaverSettingsFailure : public ::testing::Test {
 
 TEST_F(SaverSettingsFailure, FileSizeLimitReached)
 {
-    std::signal(SIGXFSZ, SIG_IGN);
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
     rlimit old{};
     ::getrlimit(RLIMIT_FSIZE, &old);
     const rlimit small{16, old.rlim_max};
     ::setrlimit(RLIMIT_FSIZE, &small);
     const Outcome outcome = PressOk(rig);
     ::setrlimit(RLIMIT_FSIZE, &old);
-    EXPECT_TRUE(outcome.open);
-    EXPECT_TRUE(outcome.okDisabled);
-    EXPECT_TRUE(outcome.message.startsWith("Error detected.\n\nCannot write"))
-        << outcome.message.toStdString();
-    expectUntouched();
+    std::signal(SIGXFSZ, previous);
+    expectRefused(outcome, "Cannot write");
 }
 
 TEST_F(SaverSettingsFailure, NoWritePermissionInTheDirectory)
@@ -89,11 +90,7 @@ TEST_F(SaverSettingsFailure, NoWritePermissionInTheDirectory)
                                         fs::perms::others_read | fs::perms::others_exec);
     const Outcome outcome = PressOkAsUser(rig);
     fs::permissions(rig.dir.path(), fs::perms::all);
-    EXPECT_TRUE(outcome.open);
-    EXPECT_TRUE(outcome.okDisabled);
-    EXPECT_TRUE(outcome.message.startsWith("Error detected.\n\nCannot create"))
-        << outcome.message.toStdString();
-    expectUntouched();
+    expectRefused(outcome, "Cannot create");
 }
 
 TEST_F(SaverSettingsFailure, FileGoneBrokenWhileOpen)
