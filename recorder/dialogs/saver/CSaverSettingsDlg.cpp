@@ -230,6 +230,7 @@ void CSaverSettingsDlg::reportError(FileError error, const std::string& reason)
     // Only Cancel is left: nothing may be written from a dialog that is not sure of the
     // file, and the values below may be half set.
     m_ui.ok->setEnabled(false);
+    m_ui.cancel->setDefault(true);
     QString text = error == FileError::Broken ? kFileError : kErrorDetected;
     if (!reason.empty())
         text += QStringLiteral("\n\n") +
