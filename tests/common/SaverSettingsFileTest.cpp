@@ -1,6 +1,5 @@
 #include "common/SaverSettingsFile.h"
 #include "common/FirstLineCheck.h"
-#include "common/TextModeLines.h"
 #include "tests/support/TempDir.h"
 
 #include <filesystem>
@@ -8,172 +7,104 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace fs = std::filesystem;
-
-namespace {
-
-// The value lines of a file, each given with its key line in CR LF.
-std::string File(std::initializer_list<const char*> values, const char* tail = "")
-{
-    static const char* const keys[] = {
-        "Use All Tips=", "Clock=", "Tip#=", "Timer Check=", "Timer=", "Seconds=", "Minutes="};
-    std::string bytes;
-    std::size_t i = 0;
-    for (const char* value : values)
-        bytes += std::string(keys[i++]) + "\r\n" + value + "\r\n";
-    return bytes + tail;
-}
-
-std::vector<std::string> Pieces(const std::string& bytes)
-{
-    TempDir dir;
-    WriteBytes(dir.file("f"), bytes);
-    std::FILE* file = std::fopen(dir.file("f").c_str(), "rb");
-    TextModeLines lines(file);
-    std::vector<std::string> pieces;
-    for (std::string piece; lines.next(piece);)
-        pieces.push_back(piece);
-    std::fclose(file);
-    return pieces;
-}
-
 using Lines = std::vector<std::string>;
-
-} // namespace
-
-TEST(TextModeLines, CrLfArrivesAsLfInPiecesOf999)
-{
-    const std::string longLine(1200, 'a');
-    const std::string crAtEdge = std::string(998, 'b') + "\r\nc";
-    struct Row {
-        std::string bytes;
-        Lines pieces;
-    } rows[] = {
-        {"a\r\nb\nc", {"a\n", "b\n", "c"}},
-        {"lone\rcr\r\r\n", {"lone\rcr\r\n"}},
-        {"ends in cr\r", {"ends in cr\r"}},
-        {std::string("nul\0byte\r\n", 10), {std::string("nul\0byte\n", 9)}},
-        {longLine + "\r\n", {longLine.substr(0, 999), longLine.substr(999) + "\n"}},
-        // The CR LF pair straddles the 999th byte: it still arrives as one LF.
-        {crAtEdge, {std::string(998, 'b') + "\n", "c"}},
-        {"", {}},
-    };
-    for (const Row& row : rows)
-        EXPECT_EQ(Pieces(row.bytes), row.pieces) << row.bytes.substr(0, 40);
-}
 
 TEST(SaverSettingsFile, BothReadingsFromTheSameBytes)
 {
-    const SaverSettings defaults = SaverDefaults();
-    const SaverSettings clockEvery5Minutes{false, true, 3, true, 5, false, true};
+    using S = SaverFileStatus;
+    const SaverSettings clock5Minutes{false, true, 3, true, 5, false, true};
+    const std::string secondsOn = FormatSaverSettings({false, true, 1, true, 30, true, false});
+    const std::size_t minutesKey = secondsOn.find("Minutes=");
+    const std::string secondsOff = FormatSaverSettings({false, true, 1, true, 30, false, false});
     struct Row {
-        const char* name;
         std::string bytes;
-        SaverFileStatus byPosition;
-        SaverSettings values; // the recorder's raw values when read
+        S byPosition;
+        SaverSettings values; // the recorder's: every flag as its line says
         Lines tail;
-        SaverFileStatus byPairs;
-        SaverSettings saver;
+        S byPairs;
+        SaverSettings saver; // precedence applied, or the defaults
     } rows[] = {
-        {"written by this program",
-         FormatSaverSettings(clockEvery5Minutes, {"\n", "; note\n"}),
-         SaverFileStatus::Read,
-         clockEvery5Minutes,
+        {FormatSaverSettings(clock5Minutes, {"\n", "; note\n"}),
+         S::Read,
+         clock5Minutes,
          {"\n", "; note\n"},
-         SaverFileStatus::Read,
-         clockEvery5Minutes},
-        {"both modes and both units set",
-         File({"1", "1", "2", "1", "7", "1", "1"}),
-         SaverFileStatus::Read,
-         SaverSettings{true, true, 2, true, 7, true, true},
+         S::Read,
+         clock5Minutes},
+        {FormatSaverSettings({true, true, 2, true, 7, true, true}),
+         S::Read,
+         {true, true, 2, true, 7, true, true},
          {},
-         SaverFileStatus::Read,
-         SaverSettings{true, false, 2, true, 7, true, false}},
-        {"LF line ends, atol values",
-         "Use All Tips=\n 0x\nClock=\n-0\nTip#=\n-1\nTimer Check=\n"
-         "+3\nTimer=\n99999999999\nSeconds=\n0\nMinutes=\nno\nend",
-         SaverFileStatus::Read,
-         SaverSettings{false, false, 4294967295u, true, 2147483647u, false, false},
+         S::Read,
+         {true, false, 2, true, 7, true, false}},
+        {"Use All Tips=\n 0x\nClock=\n-0\nTip#=\n-1\nTimer Check=\n+3\nTimer=\n99999999999\n"
+         "Seconds=\n0\nMinutes=\nno\nend",
+         S::Read,
+         {false, false, 4294967295u, true, 2147483647u, false, false},
          {"end"},
-         SaverFileStatus::Read,
-         SaverSettings{false, false, 4294967295u, true, 2147483647u, false, false}},
-        {"twelve lines ending in Seconds 1",
-         File({"0", "1", "1", "1", "30", "1"}),
-         SaverFileStatus::LineMissing,
+         S::Read,
+         {false, false, 4294967295u, true, 2147483647u, false, false}},
+        // Twelve lines: whole for the saver, which stops at Seconds 1; broken for the recorder.
+        {secondsOn.substr(0, minutesKey),
+         S::LineMissing,
          {},
          {},
-         SaverFileStatus::Read,
-         SaverSettings{false, true, 1, true, 30, true, false}},
-        {"thirteen lines",
-         File({"0", "1", "1", "1", "30", "0"}, "Minutes=\r\n"),
-         SaverFileStatus::LineMissing,
+         S::Read,
+         {false, true, 1, true, 30, true, false}},
+        {secondsOn.substr(0, minutesKey + 10),
+         S::LineMissing,
          {},
          {},
-         SaverFileStatus::LineMissing,
-         defaults},
-        {"first key not there",
-         "Timer=\r\n1\r\n",
-         SaverFileStatus::CheckFailed,
-         {},
-         {},
-         SaverFileStatus::CheckFailed,
-         defaults},
+         S::Read,
+         {false, true, 1, true, 30, true, false}},
+        {"Timer=\r\n1\r\n", S::CheckFailed, {}, {}, S::CheckFailed, SaverDefaults()},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        TempDir dir;
-        const std::string path = dir.file(kSaverSettingsFileName);
-        WriteBytes(path, row.bytes);
-        const PositionalReading byPosition = ReadSaverSettingsByPosition(path);
-        EXPECT_EQ(byPosition.status, row.byPosition);
-        if (byPosition.status == SaverFileStatus::Read) {
-            EXPECT_EQ(byPosition.values, row.values);
-            EXPECT_EQ(byPosition.tail, row.tail);
-        } else {
-            EXPECT_FALSE(byPosition.reason.empty());
-        }
-        const SaverReading byPairs = ReadSaverSettingsByPairs(path);
-        EXPECT_EQ(byPairs.status, row.byPairs);
-        EXPECT_EQ(byPairs.settings, row.saver);
-        EXPECT_TRUE(byPairs.fileFound);
-    }
-}
-
-TEST(SaverSettingsFile, PathsThatCannotBeUsed)
-{
-    TempDir dir;
-    EXPECT_EQ(SaverSettingsPath(dir.path()), dir.file(kSaverSettingsFileName));
-    EXPECT_EQ(SaverSettingsPath(""), "");
-    EXPECT_EQ(SaverSettingsPath(std::string(243, 'd')).size(), 259u);
-    EXPECT_EQ(SaverSettingsPath(std::string(244, 'd')), "");
-
-    const SaverReading missing = ReadSaverSettingsByPairs(dir.file(kSaverSettingsFileName));
-    EXPECT_FALSE(missing.fileFound);
-    EXPECT_EQ(missing.settings, SaverDefaults());
-    EXPECT_EQ(ReadSaverSettingsByPosition("").status, SaverFileStatus::PathUnusable);
-}
-
-TEST(SaverSettingsFile, WrittenWholeInTheFixedLayout)
-{
-    EXPECT_EQ(FormatSaverSettings(SaverSettings{}),
-              "Use All Tips=\r\n1\r\nClock=\r\n0\r\nTip#=\r\n1\r\nTimer Check=\r\n1\r\n"
-              "Timer=\r\n10\r\nSeconds=\r\n1\r\nMinutes=\r\n0\r\n");
-    // A value read from "-1" goes back as "-1", as atol reads it the same again.
-    SaverSettings clock{false, true, 4294967295u, false, 59, false, true};
-    EXPECT_EQ(FormatSaverSettings(clock, {"\n", "; kept\n", "no end"}),
-              "Use All Tips=\r\n0\r\nClock=\r\n1\r\nTip#=\r\n-1\r\nTimer Check=\r\n0\r\n"
-              "Timer=\r\n59\r\nSeconds=\r\n0\r\nMinutes=\r\n1\r\n\r\n; kept\r\nno end");
-
     TempDir dir;
     const std::string path = dir.file(kSaverSettingsFileName);
-    const std::string original = File({"1", "0", "1", "1", "10", "1", "0"}, "\r\n; kept\r\n");
+    for (const Row& row : rows) {
+        WriteBytes(path, row.bytes);
+        const PositionalReading byPosition = ReadSaverSettingsByPosition(path);
+        EXPECT_EQ(byPosition.status, row.byPosition) << row.bytes;
+        if (row.byPosition == S::Read) {
+            EXPECT_TRUE(byPosition.values == row.values && byPosition.tail == row.tail)
+                << row.bytes;
+        }
+        const SaverReading byPairs = ReadSaverSettingsByPairs(path);
+        EXPECT_TRUE(byPairs.status == row.byPairs && byPairs.settings == row.saver) << row.bytes;
+        EXPECT_TRUE(byPairs.fileFound);
+    }
+    std::filesystem::remove(path);
+    EXPECT_FALSE(ReadSaverSettingsByPairs(path).fileFound);
+    EXPECT_EQ(SaverSettingsPath(std::string(244, 'd')), ""); // the path would pass 259
+}
+
+TEST(SaverSettingsFile, RewrittenWholeKeepingTailAndPermissions)
+{
+    TempDir dir;
+    const std::string path = dir.file(kSaverSettingsFileName);
+    // The tail comes back byte for byte: a lone CR, a NUL, a CR LF that straddles the
+    // 999-byte pieces the lines are read in, a last line without its end.
+    const std::string original = FormatSaverSettings(
+        {}, {"\n", std::string("; a\rb\0c\n", 8), std::string(998, 'x') + "\n", "end"});
     WriteBytes(path, original);
     ::chmod(path.c_str(), 0640);
     const PositionalReading read = ReadSaverSettingsByPosition(path);
     std::string error;
     ASSERT_TRUE(WriteSaverSettingsFile(path, read.values, read.tail, error)) << error;
     EXPECT_EQ(ReadBytes(path), original);
-    EXPECT_EQ(fs::status(path).permissions(), static_cast<fs::perms>(0640));
+    EXPECT_EQ(std::filesystem::status(path).permissions(),
+              static_cast<std::filesystem::perms>(0640));
+}
+
+TEST(SaverSettingsFile, DefaultsInTheFixedLayoutWithCrLf)
+{
+    EXPECT_EQ(FormatSaverSettings(SaverSettings{}),
+              "Use All Tips=\r\n1\r\nClock=\r\n0\r\nTip#=\r\n1\r\nTimer Check=\r\n1\r\n"
+              "Timer=\r\n10\r\nSeconds=\r\n1\r\nMinutes=\r\n0\r\n");
+    // A value read from "-1" goes back as "-1": atol would cap "4294967295".
+    SaverSettings clock{false, true, 4294967295u, false, 59, false, true};
+    EXPECT_EQ(FormatSaverSettings(clock, {"\n", "; kept\n", "no end"}),
+              "Use All Tips=\r\n0\r\nClock=\r\n1\r\nTip#=\r\n-1\r\nTimer Check=\r\n0\r\n"
+              "Timer=\r\n59\r\nSeconds=\r\n0\r\nMinutes=\r\n1\r\n\r\n; kept\r\nno end");
 }
 
 TEST(SaverSettingsFile, CreatedOnlyWhenMissing)

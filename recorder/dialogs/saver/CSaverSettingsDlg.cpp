@@ -70,6 +70,10 @@ void CSaverSettingsDlg::OnInitDialog()
     tailCount = static_cast<int>(tail.size());
     applyTipCount();
     exchange(false);
+    for (QRadioButton* mode : {m_ui.allTips, m_ui.tipRadio, m_ui.clock}) {
+        if (mode->isChecked())
+            mode->setFocus();
+    }
 }
 
 void CSaverSettingsDlg::applyMode(const SaverSettings& values)

@@ -2,6 +2,7 @@
 
 #include "recorder/dialogs/tip/TipDialogLayout.h"
 #include "recorder/dialogs/widgets/MnemonicButton.h"
+#include "recorder/dialogs/widgets/RadioGroupFocus.h"
 #include "recorder/dialogs/widgets/UnsignedSpinBox.h"
 
 #include <QCheckBox>
@@ -87,5 +88,7 @@ SaverSettingsControls LayOutSaverSettings(QDialog* dialog)
                         c.seconds, c.minutes,  c.hours, c.ok,           c.cancel};
     for (std::size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
+    TabToCheckedRadio({c.allTips, c.tipRadio, c.clock});
+    TabToCheckedRadio({c.seconds, c.minutes, c.hours});
     return c;
 }

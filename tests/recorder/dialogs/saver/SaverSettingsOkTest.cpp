@@ -1,153 +1,99 @@
 #include "tests/recorder/dialogs/saver/SaverDialogKit.h"
 
-#include "recorder/dialogs/widgets/UnsignedSpinBox.h"
-
-#include <QCheckBox>
-#include <QRadioButton>
+#include <csignal>
+#include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
 #include <optional>
+#include <sys/resource.h>
 
 namespace {
 
-using Action = std::function<void(CSaverSettingsDlg&)>;
+// Written by hand with LF line ends: any rewrite turns them into CR LF.
+const std::string kClockLf = "Use All Tips=\n0\nClock=\n1\nTip#=\n2\nTimer Check=\n1\nTimer=\n30\n"
+                             "Seconds=\n0\nMinutes=\n1\n\n; my note\n";
 
-Action Click(const char* name)
+std::function<void(QWidget&)> Click(const char* name)
 {
-    return [name](CSaverSettingsDlg& dialog) { Child<QAbstractButton>(dialog, name)->click(); };
+    return [name](QWidget& dialog) { Child<QAbstractButton>(dialog, name)->click(); };
 }
 
-Action TypeEvery(const char* text)
+std::function<void(QWidget&)> Type(const char* box, const char* text)
 {
-    return [text](CSaverSettingsDlg& dialog) { TypeInto(EveryBox(dialog), text); };
+    return [box, text](QWidget& dialog) { TypeInto(Box(dialog, box), text); };
 }
-
-struct OkCase {
-    const char* name;
-    std::string bytes;
-    int tipCount;
-    Action action;
-    std::optional<std::string> written; // nothing: the file keeps its bytes
-    QStringList messages;
-    bool closes;
-};
-
-void PrintTo(const OkCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
-
-class SaverSettingsOk : public ::testing::TestWithParam<OkCase> {};
-
-const SaverSettings kTipTwo{false, false, 2, true, 10, true, false};
-// Written by hand with LF line ends: any rewrite would turn them into CR LF.
-const std::string kClockLf =
-    "Use All Tips=\n0\nClock=\n1\nTip#=\n2\nTimer Check=\n1\nTimer=\n30\nSeconds=\n0\n"
-    "Minutes=\n1\n\n; my note\n";
 
 } // namespace
 
-TEST_P(SaverSettingsOk, WritesExactlyTheChosenValues)
+TEST(SaverSettingsDlg, OkWritesExactlyTheChosenValues)
 {
-    const OkCase& c = GetParam();
-    SaverFileRig rig(c.bytes);
-    const auto dialog = rig.open(c.tipCount);
-    ShowAndActivate(*dialog);
-    c.action(*dialog);
-    PressKey(*dialog, Qt::Key_Return);
-    EXPECT_EQ(ReadBytes(rig.path), c.written.value_or(c.bytes));
-    EXPECT_EQ(rig.messages.texts(), c.messages);
-    EXPECT_EQ(dialog->isVisible(), !c.closes);
-    EXPECT_EQ(dialog->result(), c.closes ? QDialog::Accepted : QDialog::Rejected);
+    using S = SaverSettings;
+    const std::string kTipTwoFile = FormatSaverSettings({false, false, 2, true, 10, true, false});
+    const struct {
+        std::string bytes;
+        int tipCount;
+        std::function<void(QWidget&)> action;
+        std::optional<S> written; // nothing: the file keeps its bytes
+        const char* message;      // the dialog stays open after it
+    } rows[] = {
+        {kTipTwoFile, 3, Click("hoursButton"), S{false, false, 2, true, 10, false, false}, ""},
+        // Unticking the timer keeps Every and its unit.
+        {kClockLf, 3, Click("changeTimerBox"), S{false, true, 2, false, 30, false, true}, ""},
+        {kClockLf, 3, [](QWidget&) {}, std::nullopt, ""},
+        // With no Tips the file is rewritten even when nothing changed.
+        {kClockLf, 0, [](QWidget&) {}, S{false, true, 2, true, 30, false, true}, ""},
+        {FormatSaverSettings({true, true, 2, true, 10, true, false}), 3, Type("everyBox", "20"),
+         S{true, false, 2, true, 20, true, false}, ""},
+        {kTipTwoFile, 5, Type("tipNumberBox", "6"), std::nullopt,
+         "Please enter a Tip number between 1 and 5."},
+        {kTipTwoFile, 5, Type("everyBox", "60"), std::nullopt,
+         "Please enter a timer between 1 and 59."},
+        {kTipTwoFile, 5, Type("everyBox", ""), std::nullopt, "Please enter a positive integer."},
+    };
+    for (const auto& row : rows) {
+        SaverFileRig rig(row.bytes);
+        const auto dialog = rig.open(row.tipCount);
+        ShowAndActivate(*dialog);
+        row.action(*dialog);
+        PressKey(*dialog, Qt::Key_Return);
+        const std::vector<std::string> tail = row.bytes == kClockLf
+                                                  ? std::vector<std::string>{"\n", "; my note\n"}
+                                                  : std::vector<std::string>{};
+        EXPECT_EQ(ReadBytes(rig.path),
+                  row.written ? FormatSaverSettings(*row.written, tail) : row.bytes);
+        EXPECT_EQ(rig.messages.texts().value(0), row.message);
+        EXPECT_EQ(dialog->isVisible(), *row.message != '\0');
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Actions, SaverSettingsOk,
-    ::testing::Values(
-        OkCase{"hours writes 0 for both units",
-               FormatSaverSettings(kTipTwo),
-               3,
-               Click("hoursButton"),
-               FormatSaverSettings({false, false, 2, true, 10, false, false}),
-               {},
-               true},
-        OkCase{"unticking the timer keeps Every and its unit",
-               kClockLf,
-               3,
-               Click("changeTimerBox"),
-               FormatSaverSettings({false, true, 2, false, 30, false, true}, {"\n", "; my note\n"}),
-               {},
-               true},
-        OkCase{"nothing changed: nothing written",
-               kClockLf,
-               3,
-               [](CSaverSettingsDlg&) {},
-               std::nullopt,
-               {},
-               true},
-        OkCase{"no Tips: rewritten although unchanged",
-               kClockLf,
-               0,
-               [](CSaverSettingsDlg&) {},
-               FormatSaverSettings({false, true, 2, true, 30, false, true}, {"\n", "; my note\n"}),
-               {},
-               true},
-        OkCase{"both modes set: Clock goes back as 0",
-               FormatSaverSettings({true, true, 2, true, 10, true, false}),
-               3,
-               TypeEvery("20"),
-               FormatSaverSettings({true, false, 2, true, 20, true, false}),
-               {},
-               true},
-        OkCase{"mode chosen with the arrow keys",
-               FormatSaverSettings(kTipTwo),
-               3,
-               [](CSaverSettingsDlg& dialog) {
-                   Child<QWidget>(dialog, "tipNumberButton")->setFocus();
-                   PressKey(dialog, Qt::Key_Down);
-               },
-               FormatSaverSettings({false, true, 2, true, 10, true, false}),
-               {},
-               true},
-        OkCase{"a Tip number no Tip has",
-               FormatSaverSettings(kTipTwo),
-               5,
-               [](CSaverSettingsDlg& dialog) { TypeInto(TipNumberBox(dialog), "6"); },
-               std::nullopt,
-               {"Please enter a Tip number between 1 and 5."},
-               false},
-        OkCase{"a timer of 60",
-               FormatSaverSettings(kTipTwo),
-               5,
-               TypeEvery("60"),
-               std::nullopt,
-               {"Please enter a timer between 1 and 59."},
-               false},
-        OkCase{"the timer is checked only while it is on",
-               FormatSaverSettings(kTipTwo),
-               5,
-               [](CSaverSettingsDlg& dialog) {
-                   TypeInto(EveryBox(dialog), "0");
-                   Child<QAbstractButton>(dialog, "changeTimerBox")->click();
-               },
-               FormatSaverSettings({false, false, 2, false, 0, true, false}),
-               {},
-               true},
-        OkCase{"an emptied box",
-               FormatSaverSettings(kTipTwo),
-               5,
-               TypeEvery(""),
-               std::nullopt,
-               {"Please enter a positive integer."},
-               false}));
-
-TEST(SaverSettingsDlg, CancelWritesNothing)
+// A failed write leaves the dialog open with only Cancel, tells why, and leaves the old
+// file as it was with nothing beside it.
+TEST(SaverSettingsDlg, FailedWriteKeepsTheOldFile)
 {
-    SaverFileRig rig(kClockLf);
-    const auto dialog = rig.open(0);
-    ShowAndActivate(*dialog);
-    Child<QRadioButton>(*dialog, "hoursButton")->click();
-    PressKey(*dialog, Qt::Key_Escape);
-    EXPECT_FALSE(dialog->isVisible());
-    EXPECT_EQ(ReadBytes(rig.path), kClockLf);
+    const std::string before = FormatSaverSettings({}, {"; kept\n"});
+    SaverFileRig rig(before);
+    const auto dialog = rig.open(3);
+    TypeInto(Box(*dialog, "everyBox"), "20");
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit old{};
+    ::getrlimit(RLIMIT_FSIZE, &old);
+    const rlimit small{16, old.rlim_max};
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    dialog->accept();
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, previous);
+    EXPECT_TRUE(rig.messages.texts().value(0).startsWith("Error detected.\n\nCannot write"));
+    EXPECT_EQ(dialog->result(), QDialog::Rejected);
+    EXPECT_FALSE(Child<QWidget>(*dialog, "okButton")->isEnabled());
+    EXPECT_EQ(ReadBytes(rig.path), before);
+    const auto files = std::distance(std::filesystem::directory_iterator(rig.dir.path()), {});
+    EXPECT_EQ(files, 1) << "a temporary file was left behind";
+
+    // A file broken behind the dialog's back is refused, not overwritten.
+    const auto again = rig.open(3);
+    TypeInto(Box(*again, "everyBox"), "20");
+    WriteBytes(rig.path, "Timer=\r\n");
+    again->accept();
+    EXPECT_TRUE(rig.messages.texts().value(1).startsWith("File Pennivel159.ini error."));
+    EXPECT_EQ(ReadBytes(rig.path), "Timer=\r\n");
 }
