@@ -3,6 +3,7 @@
 #include "tests/e2e/RecorderProcess.h"
 
 #include <QFileInfo>
+#include <QThread>
 #include <unistd.h>
 
 XSession::XSession()
@@ -54,7 +55,55 @@ void XSession::stopServer()
 
 XSession::~XSession()
 {
+    if (m_windowManager.state() != QProcess::NotRunning) {
+        m_windowManager.terminate();
+        m_windowManager.waitForFinished(5000);
+    }
     stopServer();
+}
+
+bool XSession::startWindowManager()
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DISPLAY"), m_display);
+    m_windowManager.setProcessEnvironment(env);
+    m_windowManager.start(QStringLiteral("openbox"), {});
+    if (!m_windowManager.waitForStarted(5000))
+        return false;
+    // It has taken over once it names itself on the root window.
+    return WaitFor(
+        [&] {
+            QProcess probe;
+            probe.setProcessEnvironment(env);
+            probe.start(QStringLiteral("xprop"), {"-root", "_NET_SUPPORTING_WM_CHECK"});
+            probe.waitForFinished(5000);
+            return probe.readAllStandardOutput().contains("window id");
+        },
+        10000);
+}
+
+QByteArray XSession::grabScreen()
+{
+    QProcess grab;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DISPLAY"), m_display);
+    grab.setProcessEnvironment(env);
+    grab.start(QStringLiteral("xwd"), {"-root", "-silent"});
+    grab.waitForFinished(10000);
+    return grab.readAllStandardOutput();
+}
+
+QByteArray XSession::settledScreen()
+{
+    QByteArray shown = grabScreen();
+    for (int i = 0; i < 50; ++i) {
+        QThread::msleep(200);
+        QByteArray again = grabScreen();
+        if (again == shown)
+            break;
+        shown = std::move(again);
+    }
+    return shown;
 }
 
 QString XSession::serverState() const

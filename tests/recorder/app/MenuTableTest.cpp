@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStyleOptionMenuItem>
 #include <QToolBar>
 #include <gtest/gtest.h>
 
@@ -172,4 +173,48 @@ TEST(MainFrame, AcceleratorsReachTheirCommands)
     EXPECT_EQ(keys(CommandId::Edit), QStringList{"Ctrl+E"});
     EXPECT_EQ(keys(CommandId::Save), QStringList{"Ctrl+S"});
     EXPECT_EQ(keys(CommandId::Latest), QStringList{});
+}
+
+namespace {
+
+// Hands out the options a menu gives its style to draw an item.
+class InspectedMenu : public QMenu {
+  public:
+    QStyleOptionMenuItem optionsFor(QAction* action) const
+    {
+        QStyleOptionMenuItem options;
+        initStyleOption(&options, action);
+        return options;
+    }
+};
+
+} // namespace
+
+// Beside an icon the styles draw a checked item as a faint frame only; marked items must
+// reach the style as plain check or radio items, while their toolbar buttons keep the icon.
+TEST(MainFrame, MarkedMenuItemsGetAClearMark)
+{
+    using Mark = QStyleOptionMenuItem::CheckType;
+    const std::pair<CommandId, Mark> marked[] = {
+        {CommandId::EnableClick, Mark::NonExclusive},
+        {CommandId::ShowTipNumber, Mark::NonExclusive},
+        {CommandId::PasswordActivate, Mark::NonExclusive},
+        {CommandId::AlignCenter, Mark::Exclusive},
+        {CommandId::AlignLeft, Mark::Exclusive},
+        {CommandId::AtRandom, Mark::Exclusive},
+        {CommandId::InOrder, Mark::Exclusive},
+    };
+    CMainFrame frame;
+    const InspectedMenu menu;
+    for (const auto& [id, mark] : marked) {
+        QAction* action = frame.action(id);
+        action->setChecked(true);
+        const QStyleOptionMenuItem options = menu.optionsFor(action);
+        EXPECT_EQ(options.checkType, mark) << action->objectName().toStdString();
+        EXPECT_TRUE(options.checked) << action->objectName().toStdString();
+        EXPECT_TRUE(options.icon.isNull()) << action->objectName().toStdString();
+        if (frame.toolBar()->actions().contains(action)) {
+            EXPECT_FALSE(action->icon().isNull()) << action->objectName().toStdString();
+        }
+    }
 }
