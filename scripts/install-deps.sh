@@ -10,7 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fontconfig
   xvfb xauth xdotool
-  openbox x11-apps x11-utils
+  openbox x11-apps
 )
 
 missing=()

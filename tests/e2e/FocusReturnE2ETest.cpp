@@ -17,7 +17,7 @@ const QString kMessage = QStringLiteral("Pennivel");
 
 TEST(FocusReturnE2E, PageKeysScrollAfterAMenuAndAMessageBox)
 {
-    for (const char* tool : {"Xvfb", "xdotool", "openbox", "xwd", "xprop"})
+    for (const char* tool : {"Xvfb", "xdotool", "openbox", "xwd"})
         if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
             GTEST_SKIP() << "needs " << tool;
     XSession x;

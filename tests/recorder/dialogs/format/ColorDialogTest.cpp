@@ -1,6 +1,5 @@
 #include "recorder/dialogs/format/CColorDlg.h"
 #include "recorder/dialogs/format/CColorListBox.h"
-#include "recorder/dialogs/widgets/DialogSize.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -144,13 +143,4 @@ TEST(ColorDialog, EscapeCancels)
     });
     EXPECT_EQ(result, QDialog::Rejected);
     EXPECT_EQ(dialog.color.value, 7u);
-}
-
-TEST(ColorDialogs, OneDesignOneSizeShowingTheWholeTitle)
-{
-    const CFontColorDlg fontColor;
-    const CBackgroundColorDlg background;
-    EXPECT_EQ(fontColor.size(), background.size());
-    EXPECT_GE(fontColor.width(), WidthForTitle(QStringLiteral("Colors"), fontColor.font()));
-    EXPECT_GE(fontColor.size().height(), DialogUnitsToPixels({58, 247}, fontColor.font()).height());
 }
