@@ -7,6 +7,7 @@
 #include "tests/e2e/XSession.h"
 
 #include <QSize>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <set>
 #include <xcb/xcb.h>
@@ -93,6 +94,7 @@ class SaverE2E : public ::testing::Test {
     {
         if (!m_x.isRunning())
             GTEST_SKIP() << "no X server could be started (Xvfb missing?)";
+        std::filesystem::create_directories(m_home.dataDir());
         // All Tips, a new one every second.
         const SaverSettings settings{true, false, 1, true, 1, true, false};
         std::string error;
@@ -146,8 +148,14 @@ TEST_F(SaverE2E, FullScreenEndsOnAMouseMove)
 {
     auto saver = start({"-s"});
     ASSERT_TRUE(saverWindowShown(*saver));
-    m_x.xdotool({"mousemove", "100", "100"});
-    m_x.xdotool({"mousemove", "300", "200"});
+    // A hand on the mouse: a few moves, as the window may still be settling at the first.
+    int moves = 0;
+    EXPECT_TRUE(WaitFor([&] {
+        ++moves;
+        m_x.xdotool({"mousemove", QString::number(100 + moves * 50), "200"});
+        return saver->waitForFinished(300);
+    }));
+    EXPECT_GE(moves, 2) << "the first move only marks where the pointer is";
     EXPECT_TRUE(endedWith(*saver, 0));
 }
 
