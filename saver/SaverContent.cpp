@@ -3,6 +3,7 @@
 #include "common/Clock.h"
 #include "common/DataFilePath.h"
 #include "common/FirstLineCheck.h"
+#include "common/MsRandom.h"
 #include "common/TipsFormat.h"
 
 namespace {
@@ -15,16 +16,25 @@ void LoadTipTexts(const std::string& dataDir, SaverContent& content, MsRandom& r
     if (check != kCheckFound && check != kCheckForeign)
         return;
     TipsFileContent file;
-    if (!LoadTipsFile(path, file, random, clock))
+    if (!ReadTipsFileRecords(path, file))
         return;
-    content.tips.clear();
-    content.tips.reserve(file.tips.size() + 1);
-    content.tips.push_back(std::move(file.strayText));
+    content.storedTips.clear();
+    content.storedTips.reserve(file.tips.size() + 1);
+    content.storedTips.push_back(std::move(file.strayText));
     for (Tip& tip : file.tips)
-        content.tips.push_back(std::move(tip.text));
+        content.storedTips.push_back(std::move(tip.text));
+    TimeSeed(random, clock);
 }
 
 } // namespace
+
+std::string SaverContent::tipText(std::size_t number) const
+{
+    if (number == 0)
+        return storedTips.front();
+    MsRandom own;
+    return DecodeTipText(storedTips.at(number), own);
+}
 
 SaverContent LoadSaverContent(const std::string& dataDir, MsRandom& random, const Clock& clock)
 {

@@ -14,13 +14,17 @@ class MsRandom;
 struct SaverContent {
     std::string dataDir;
     SaverSettings settings;
-    // Element n holds the text of Tip n; element 0 whatever stood before the first
-    // record (normally nothing), shown only for a Tip number of 0.
-    std::vector<std::string> tips{std::string()};
+    // Element n holds Tip n's text as stored (still scrambled): a text is unscrambled only
+    // when it is shown, so a start with a million Tips is not spent decoding them all.
+    // Element 0 holds whatever stood before the first record (normally nothing).
+    std::vector<std::string> storedTips{std::string()};
 
-    int tipCount() const { return static_cast<int>(tips.size()) - 1; }
+    int tipCount() const { return static_cast<int>(storedTips.size()) - 1; }
+    // The text of Tip `number` (0..tipCount) as it is shown. Unscrambling reseeds a
+    // generator of its own, so the shared one's sequence is untouched.
+    std::string tipText(std::size_t number) const;
 };
 
 // Reads both files from `dataDir` ("" when it is unusable). Seeds the generator from the
-// clock first, and again after the texts have been unscrambled.
+// clock first, and again after reading the Tips file.
 SaverContent LoadSaverContent(const std::string& dataDir, MsRandom& random, const Clock& clock);

@@ -50,7 +50,7 @@ std::string SaverScene::chooseText()
     if (!settings.useAllTips) {
         if (settings.tipNumber > static_cast<std::uint32_t>(tipCount))
             return kTipNotFoundText;
-        return content.tips[settings.tipNumber];
+        return content.tipText(settings.tipNumber);
     }
-    return content.tips[static_cast<std::size_t>(m_tipCycle.next(m_random, tipCount))];
+    return content.tipText(static_cast<std::size_t>(m_tipCycle.next(m_random, tipCount)));
 }

@@ -1,55 +1,12 @@
 #include "saver/SaverScene.h"
-#include "common/Clock.h"
-#include "common/DataFilePath.h"
-#include "common/MsRandom.h"
-#include "common/TipsFormat.h"
 #include "saver/ClockText.h"
-#include "tests/support/TempDir.h"
+#include "tests/saver/SaverDataDir.h"
 
 #include <gtest/gtest.h>
 #include <optional>
 #include <set>
 
 namespace {
-
-constexpr std::time_t kNoon = 1'796'731'200; // a fixed moment for the clock and seeds
-
-SaverSettings AllTips()
-{
-    return {true, false, 1, true, 10, true, false};
-}
-SaverSettings OneTip(std::uint32_t number)
-{
-    return {false, false, number, true, 10, true, false};
-}
-SaverSettings ClockMode()
-{
-    return {false, true, 1, true, 1, false, true};
-}
-
-// A data directory holding what a case asks for.
-struct DataDir {
-    TempDir dir;
-    FixedClock clock{kNoon};
-    MsRandom random;
-
-    void settings(const SaverSettings& s) { settingsBytes(FormatSaverSettings(s)); }
-    void settingsBytes(const std::string& bytes)
-    {
-        WriteBytes(DataFilePath(dir.path(), kSaverSettingsFileName), bytes);
-    }
-    void tips(int count)
-    {
-        std::vector<Tip> tips;
-        for (int i = 1; i <= count; ++i)
-            tips.push_back({"12/07/26\n", "General\n", "Tip text " + std::to_string(i) + "\n"});
-        ASSERT_TRUE(SaveTipsFile(DataFilePath(dir.path(), kTipsFileName), tips, random, clock).ok);
-    }
-    std::shared_ptr<const SaverContent> load()
-    {
-        return std::make_shared<const SaverContent>(LoadSaverContent(dir.path(), random, clock));
-    }
-};
 
 struct TextCase {
     const char* name;

@@ -2,6 +2,7 @@
 #include "common/MsRandom.h"
 #include "saver/CSaverApp.h"
 #include "saver/CSaverWnd.h"
+#include "tests/saver/SaverDataDir.h"
 #include "tests/support/ScriptedMessages.h"
 #include "tests/support/TempDir.h"
 
@@ -156,6 +157,25 @@ TEST(SaverStart, FullScreenCoversEveryScreen)
     ASSERT_EQ(app.windows().size(), QGuiApplication::screens().size());
     EXPECT_EQ(app.windows()[0]->geometry(), QGuiApplication::primaryScreen()->geometry());
     EXPECT_GT(app.windows()[0]->timerId(), 0);
+    EXPECT_TRUE(messages.texts().isEmpty());
+}
+
+} // namespace
+
+namespace {
+
+// With the timer off outside Clock mode the period is the longest a timer takes; it must
+// still start, or every such saver would greet the user with "Cannot install Timer.".
+TEST(SaverStart, TimerOffStillStartsItsTimer)
+{
+    DataDir data;
+    SaverSettings settings = AllTips();
+    settings.timerCheck = false;
+    data.settings(settings);
+    ScriptedMessages messages;
+    CTipWnd window(data.load(), data.random, data.clock, messages);
+    window.startTicking();
+    EXPECT_GT(window.timerId(), 0);
     EXPECT_TRUE(messages.texts().isEmpty());
 }
 
