@@ -3,6 +3,7 @@
 // with 1,000,000 Tips (at most 1 s), on the offscreen platform. The start figure also
 // holds the process's own exit, so it is an upper bound.
 #include "bench/BenchApplication.h"
+#include "bench/RunToExit.h"
 #include "common/Clock.h"
 #include "common/DataFilePath.h"
 #include "common/MsRandom.h"
@@ -15,13 +16,8 @@
 #include <QImage>
 #include <QPainter>
 #include <benchmark/benchmark.h>
-#include <chrono>
 #include <filesystem>
-#include <spawn.h>
 #include <stdexcept>
-#include <sys/wait.h>
-
-extern char** environ;
 
 namespace {
 
@@ -81,28 +77,10 @@ void BM_SaverStartToFirstPaint(benchmark::State& state)
     const std::string home = SaverHome(static_cast<int>(state.range(0)));
     const std::string saver =
         (fs::read_symlink("/proc/self/exe").parent_path().parent_path() / "Pennivel.scr").string();
-    std::vector<std::string> env = {"QT_QPA_PLATFORM=offscreen",
-                                    "PENNIVEL_QUIT_AFTER_FIRST_PAINT=1", "PENNIVEL_DIR=" + home};
-    std::vector<char*> envp;
-    for (std::string& entry : env)
-        envp.push_back(entry.data());
-    for (char** e = environ; *e; ++e)
-        envp.push_back(*e);
-    envp.push_back(nullptr);
-    char option[] = "/s";
-    char* argv[] = {const_cast<char*>(saver.c_str()), option, nullptr};
-    for (auto _ : state) {
-        const auto start = std::chrono::steady_clock::now();
-        pid_t pid = 0;
-        if (::posix_spawn(&pid, saver.c_str(), nullptr, nullptr, argv, envp.data()) != 0)
-            throw std::runtime_error("cannot start " + saver);
-        int status = 0;
-        ::waitpid(pid, &status, 0);
-        if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
-            throw std::runtime_error("the saver did not end normally");
-        state.SetIterationTime(
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-    }
+    const std::vector<std::string> env = {
+        "QT_QPA_PLATFORM=offscreen", "PENNIVEL_QUIT_AFTER_FIRST_PAINT=1", "PENNIVEL_DIR=" + home};
+    for (auto _ : state)
+        state.SetIterationTime(RunToExit(saver, {"/s"}, env));
     fs::remove_all(home);
 }
 BENCHMARK(BM_SaverStartToFirstPaint)
