@@ -154,9 +154,12 @@ TEST(SaverStart, FullScreenCoversEveryScreen)
     FixedClock clock(0);
     CSaverApp app({messages, random, clock}, dir.path());
     EXPECT_EQ(app.InitInstance({SaverMode::FullScreen, 0, {}}), std::nullopt);
-    ASSERT_EQ(app.windows().size(), QGuiApplication::screens().size());
-    EXPECT_EQ(app.windows()[0]->geometry(), QGuiApplication::primaryScreen()->geometry());
-    EXPECT_GT(app.windows()[0]->timerId(), 0);
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    ASSERT_EQ(app.windows().size(), static_cast<std::size_t>(screens.size()));
+    for (qsizetype i = 0; i < screens.size(); ++i) {
+        EXPECT_EQ(app.windows()[static_cast<std::size_t>(i)]->geometry(), screens[i]->geometry());
+        EXPECT_GT(app.windows()[static_cast<std::size_t>(i)]->timerId(), 0);
+    }
     EXPECT_TRUE(messages.texts().isEmpty());
 }
 
