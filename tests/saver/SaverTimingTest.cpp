@@ -110,14 +110,4 @@ TEST(ColourCycle, SixDifferentThenNeverTheSameAcrossTheTurn)
     }
 }
 
-TEST(ColourCycle, TheSixColours)
-{
-    EXPECT_EQ(SaverColour(1).value, 0xFF00FFu);
-    EXPECT_EQ(SaverColour(2).value, 0xFFFF00u);
-    EXPECT_EQ(SaverColour(3).value, 0x00FF00u);
-    EXPECT_EQ(SaverColour(4).value, 0x00FFFFu);
-    EXPECT_EQ(SaverColour(5).value, 0x0000FFu);
-    EXPECT_EQ(SaverColour(6).value, 0xFFFFFFu);
-}
-
 } // namespace

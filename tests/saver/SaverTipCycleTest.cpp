@@ -27,14 +27,6 @@ TEST(SaverTipCycle, ThreeTipsEachOnceAndNoRepeatAtTheTurn)
     }
 }
 
-TEST(SaverTipCycle, OneTipAlways)
-{
-    MsRandom random;
-    SaverTipCycle cycle;
-    for (int i = 0; i < 5; ++i)
-        EXPECT_EQ(cycle.next(random, 1), 1);
-}
-
 // Beyond what one draw tells apart: the cycle still shows every Tip once and ends.
 TEST(SaverTipCycle, FortyThousandTipsWholeCycleWithoutRepeat)
 {

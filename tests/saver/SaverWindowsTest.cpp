@@ -33,19 +33,6 @@ void Wheel(QWidget& w)
     QApplication::sendEvent(&w, &event);
 }
 
-void KeyUp(QWidget& w)
-{
-    QKeyEvent event(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier, "a");
-    QApplication::sendEvent(&w, &event);
-}
-
-void ButtonUp(QWidget& w)
-{
-    QMouseEvent event(QEvent::MouseButtonRelease, QPointF(5, 5), w.mapToGlobal(QPointF(5, 5)),
-                      Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(&w, &event);
-}
-
 class SaverInput : public testing::TestWithParam<InputCase> {};
 
 TEST_P(SaverInput, EndsOnlyOnPressesAndRealMoves)
@@ -94,8 +81,8 @@ const InputCase kInputs[] = {
     {"LeftButton", [](QWidget& w) { QTest::mousePress(&w, Qt::LeftButton); }, true},
     {"MiddleButton", [](QWidget& w) { QTest::mousePress(&w, Qt::MiddleButton); }, true},
     {"RightButton", [](QWidget& w) { QTest::mousePress(&w, Qt::RightButton); }, true},
-    {"KeyUp", KeyUp, false},
-    {"ButtonUp", ButtonUp, false},
+    {"KeyUp", [](QWidget& w) { QTest::keyRelease(&w, Qt::Key_A); }, false},
+    {"ButtonUp", [](QWidget& w) { QTest::mouseRelease(&w, Qt::LeftButton); }, false},
     {"Wheel", Wheel, false},
 };
 
