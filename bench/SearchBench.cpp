@@ -1,0 +1,193 @@
+// Search > Text over 1,000,000 Tips (texts of about 100 bytes, one in fifty with an
+// accented letter): a one-word OR search that matches 1 % of them, timed from the press
+// of Search in the real dialog to the result in the document, ready to paint; beside it
+// `grep -F -i -c` over the same Tips exported as text, in the same run, and the ratio.
+// Then a search that matches 100,000 Tips, timed to the listing painted in the window.
+#include "bench/BenchApplication.h"
+#include "common/MsRandom.h"
+#include "common/TipSearch.h"
+#include "platform/Messages.h"
+#include "recorder/app/CBrevantApp.h"
+#include "recorder/app/CBrevantDoc.h"
+#include "recorder/app/CMainFrame.h"
+#include "recorder/data/RecorderSettings.h"
+#include "recorder/data/UserDataSetup.h"
+#include "recorder/dialogs/password/PasswordDialogs.h"
+#include "recorder/dialogs/search/CSearchTextDlg.h"
+#include "recorder/view/CBrevantView.h"
+#include "recorder/view/FormatDialogs.h"
+#include "recorder/view/TipNavigator.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+constexpr int kTips = 1'000'000;
+
+double Millis(Clock::duration elapsed)
+{
+    return std::chrono::duration<double, std::milli>(elapsed).count();
+}
+
+// Every `every`-th Tip holds "Zephyr" somewhere in its text.
+TipCollection MillionTips(int every)
+{
+    std::vector<Tip> tips;
+    tips.reserve(kTips);
+    MsRandom random;
+    for (int n = 1; n <= kTips; ++n) {
+        std::string text;
+        for (int k = 0, length = 90 + random.next() % 20; k < length; ++k)
+            text += k % 7 == 6 ? ' ' : static_cast<char>('a' + random.next() % 26);
+        if (n % every == 0)
+            text.replace(static_cast<std::size_t>(random.next() % 80), 6, "Zephyr");
+        if (n % 50 == 0)
+            text += " caf\xC3\xA9";
+        tips.push_back({"12/07/26\n", "General\n", text + "\n"});
+    }
+    return TipCollection(std::move(tips));
+}
+
+class QuietMessages : public Messages {
+  public:
+    MessageAnswer show(const QString&, MessageIcon, MessageButtons, const MessageOptions&) override
+    {
+        return MessageAnswer::Ok;
+    }
+};
+
+class NoPassword : public PasswordDialogs {
+  public:
+    bool askStartupPassword(const std::string&) override { return true; }
+    bool setNewPassword() override { return false; }
+    bool changePassword() override { return false; }
+};
+
+class NoFormatDialogs : public FormatDialogs {
+  public:
+    std::optional<LogFont> chooseFont(const LogFont&) override { return std::nullopt; }
+    std::optional<ColorRef> chooseFontColor() override { return std::nullopt; }
+    std::optional<ColorRef> chooseBackgroundColor() override { return std::nullopt; }
+};
+
+// The Tips as the text export lays them out, for grep to read.
+void Export(const TipCollection& tips, const std::string& path)
+{
+    std::ofstream out(path, std::ios::binary);
+    for (int n = 1; n <= tips.count(); ++n) {
+        const Tip& tip = tips.get(n);
+        out << "Tip #" << n << "\r\n"
+            << WithoutLineEnd(tip.date) << "\r\n"
+            << WithoutLineEnd(tip.text) << "\r\n\r\n";
+    }
+}
+
+double GrepMillis(const std::string& path)
+{
+    double best = 1e9;
+    for (int run = 0; run < 3; ++run) {
+        const auto start = Clock::now();
+        const std::string command = "LC_ALL=C.UTF-8 grep -F -i -c zephyr '" + path + "' >/dev/null";
+        if (std::system(command.c_str()) != 0)
+            return -1;
+        best = std::min(best, Millis(Clock::now() - start));
+    }
+    return best;
+}
+
+// The recorder's document and window over `tips`, in a home of its own.
+struct Recorder {
+    explicit Recorder(TipCollection tips)
+    {
+        std::string pattern = (fs::temp_directory_path() / "pennivel-search-XXXXXX").string();
+        home = ::mkdtemp(pattern.data());
+        settings = std::make_unique<RecorderSettings>(
+            QString::fromStdString((home / "Pennivel.conf").string()));
+        SetUpUserData((home / "data").string(), *settings);
+        app = std::make_unique<CBrevantApp>(
+            RecorderServices{messages, *settings, passwords, random, clock,
+                             [this] { return (home / "data").string(); }},
+            nullptr);
+        ok = app->OpenDocument();
+        app->m_Tips = std::move(tips);
+    }
+    ~Recorder() { fs::remove_all(home); }
+
+    fs::path home;
+    QuietMessages messages;
+    NoPassword passwords;
+    MsRandom random;
+    FixedClock clock{1'700'000'123};
+    std::unique_ptr<RecorderSettings> settings;
+    std::unique_ptr<CBrevantApp> app;
+    bool ok = false;
+};
+
+void BM_TextSearchAgainstGrep(benchmark::State& state)
+{
+    EnsureBenchApplication();
+    Recorder recorder(MillionTips(100));
+    if (!recorder.ok) {
+        state.SkipWithError("recorder did not start");
+        return;
+    }
+    const TipCollection& tips = recorder.app->m_Tips;
+    const std::string exported = (recorder.home / "tips.txt").string();
+    Export(tips, exported);
+    std::vector<std::string> words = recorder.app->m_SearchWords;
+    double best = 1e9;
+    int found = 0;
+    for (auto _ : state) {
+        CSearchTextDlg dialog(nullptr, tips.count(), tips, recorder.messages, words);
+        dialog.findChild<QComboBox*>()->lineEdit()->setText(QStringLiteral("zephyr"));
+        const auto start = Clock::now();
+        dialog.accept();
+        best = std::min(best, Millis(Clock::now() - start));
+        found = dialog.foundCount;
+    }
+    const double grep = GrepMillis(exported);
+    state.counters["search_ms"] = best;
+    state.counters["grep_ms"] = grep;
+    state.counters["ratio"] = grep > 0 ? best / grep : -1;
+    state.counters["found"] = found;
+}
+BENCHMARK(BM_TextSearchAgainstGrep)->Iterations(3)->Unit(benchmark::kMillisecond);
+
+void BM_ListingOfHundredThousandHits(benchmark::State& state)
+{
+    EnsureBenchApplication();
+    Recorder recorder(MillionTips(10));
+    if (!recorder.ok) {
+        state.SkipWithError("recorder did not start");
+        return;
+    }
+    const SearchResult result =
+        SearchByWords(recorder.app->m_Tips.tips(), SearchField::Text, {"zephyr"}, true);
+    for (auto _ : state) {
+        CMainFrame frame;
+        auto* view =
+            new CBrevantView(*recorder.app->document(), frame, std::make_unique<NoFormatDialogs>());
+        frame.setCentralWidget(view);
+        frame.resize(1024, 768);
+        frame.show();
+        QApplication::processEvents();
+        const auto start = Clock::now();
+        view->navigator().ShowSearchResult({0, result.resultText, {}, {}});
+        view->viewport()->repaint();
+        state.counters["painted_ms"] = Millis(Clock::now() - start);
+    }
+    state.counters["hits"] = result.foundCount;
+}
+BENCHMARK(BM_ListingOfHundredThousandHits)->Iterations(3)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,57 @@
+#include "recorder/dialogs/search/CSearchNumberDlg.h"
+
+#include "recorder/dialogs/tip/TipDialogLayout.h"
+#include "recorder/dialogs/tip/TipDialogTexts.h"
+#include "recorder/dialogs/widgets/MnemonicButton.h"
+#include "recorder/dialogs/widgets/TipNumberBox.h"
+
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+CSearchNumberDlg::CSearchNumberDlg(QWidget* parent, int tipCount, Messages& messages)
+    : QDialog(parent), tipCount(tipCount), information(TipDialogTexts::TipCountLine(tipCount)),
+      m_messages(messages)
+{
+    setObjectName(QStringLiteral("CSearchNumberDlg"));
+    setWindowTitle(tr("Search Tips"));
+
+    auto* content = new QWidget(this);
+    m_number = new TipNumberBox(tipCount, content);
+    m_number->setObjectName(QStringLiteral("numberBox"));
+    m_number->setValue(static_cast<int>(number));
+    m_number->setWhatsThis(tr("The number of the Tip to show; the arrows step through them."));
+    auto* label = new QLabel(tr("Tip #"), content);
+    label->setBuddy(m_number);
+    label->setWhatsThis(m_number->whatsThis());
+    auto* info = new QLineEdit(information, content);
+    info->setObjectName(QStringLiteral("informationLine"));
+    info->setReadOnly(true);
+    info->setFocusPolicy(Qt::NoFocus);
+    info->setFrame(false);
+    info->setWhatsThis(tr("How many Tips there are to choose from."));
+    auto* form = new QFormLayout(content);
+    form->setContentsMargins(0, 0, 0, 0);
+    form->addRow(label, m_number);
+    form->addRow(info);
+    setMinimumWidth(280);
+
+    auto* search = new MnemonicButton(tr("&Search"), this);
+    search->setObjectName(QStringLiteral("searchButton"));
+    search->setDefault(true);
+    auto* cancel = new MnemonicButton(tr("&Cancel"), this);
+    cancel->setObjectName(QStringLiteral("cancelButton"));
+    LayOutTipDialog(this, content, {search, cancel});
+    connect(search, &QPushButton::clicked, this, &CSearchNumberDlg::accept);
+    connect(cancel, &QPushButton::clicked, this, &CSearchNumberDlg::reject);
+    m_number->setFocus();
+    m_number->selectAll();
+}
+
+void CSearchNumberDlg::accept()
+{
+    const bool namesATip = m_number->namesATip(m_messages);
+    number = static_cast<std::uint32_t>(m_number->value());
+    if (namesATip)
+        QDialog::accept();
+}
