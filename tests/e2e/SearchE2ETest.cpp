@@ -2,7 +2,6 @@
 #include "tests/e2e/RecorderProcess.h"
 #include "tests/e2e/XSession.h"
 
-#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -42,8 +41,8 @@ TEST(SearchE2E, OneHitShowsTheTipTwoHitsShowTheListing)
     searchText("the"); // Tips 1 and 2
     // A listing is no Tip: Edit stays closed.
     x.keys({"ctrl+e"});
-    QTest::qWait(1500);
-    EXPECT_FALSE(x.windowExists(kEdit)) << "Edit opened on a listing";
+    EXPECT_FALSE(WaitFor([&] { return x.windowExists(kEdit); }, 1500))
+        << "Edit opened on a listing";
 
     x.keys({"alt+t", "x"});
     ASSERT_TRUE(recorder->waitForFinished(20000));

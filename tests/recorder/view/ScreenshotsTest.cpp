@@ -5,9 +5,14 @@
 #include "recorder/dialogs/format/CColorDlg.h"
 #include "recorder/dialogs/format/CColorListBox.h"
 #include "recorder/dialogs/format/CFontSizeDlg.h"
+#include "recorder/dialogs/search/CSearchCategoryDlg.h"
+#include "recorder/dialogs/search/CSearchDateDlg.h"
+#include "recorder/dialogs/search/CSearchNumberDlg.h"
+#include "recorder/dialogs/search/CSearchTextDlg.h"
 #include "recorder/dialogs/tip/CAddTipDlg.h"
 #include "recorder/dialogs/tip/CDeleteTipNumberDlg.h"
 #include "recorder/dialogs/tip/CEditTipDlg.h"
+#include "recorder/view/TipNavigator.h"
 
 #include <QAction>
 #include <QDir>
@@ -79,6 +84,19 @@ TEST(Screenshots, MainWindowAndDialogs)
         Save(edit, "dialog-edit-tip");
         CDeleteTipNumberDlg deleteNumber(nullptr, tips.count(), messages);
         Save(deleteNumber, "dialog-delete-tip-number");
+
+        CSearchCategoryDlg searchCategory(nullptr, tips.count(), tips, messages);
+        Save(searchCategory, "dialog-search-category");
+        CSearchDateDlg searchDate(nullptr, tips.count(), tips, messages);
+        Save(searchDate, "dialog-search-date");
+        CSearchTextDlg searchText(nullptr, tips.count(), tips, messages,
+                                  rig.doc().app().m_SearchWords);
+        Save(searchText, "dialog-search-text");
+        CSearchNumberDlg searchNumber(nullptr, tips.count(), messages);
+        Save(searchNumber, "dialog-search-number");
+        const SearchResult found = SearchByWords(tips.tips(), SearchField::Text, {"the"}, true);
+        rig.view->navigator().ShowSearchResult({0, found.resultText, {}, {}});
+        Save(rig.frame, "main-search-result");
 
         // The toolbar icons at twice their size, as a high-resolution screen shows them.
         QImage icons(32 * 24, 32, QImage::Format_ARGB32);

@@ -50,7 +50,6 @@ TEST_P(SearchResultShown, OneHitBecomesTheTipSeveralAListing)
         EXPECT_EQ(doc.m_CurrentTip, 1); // a listing leaves navigation where it was
         EXPECT_FALSE(doc.m_bTipCommandsEnabled);
         EXPECT_TRUE(doc.m_bScreenCleared);
-        EXPECT_FALSE(rig.frame.action(CommandId::Edit)->isEnabled());
     }
     // The Tip's own parts carry their line end into the panes.
     EXPECT_EQ(rig.frame.m_StatusNumber, c.statusNumber);
