@@ -4,18 +4,12 @@
 // `grep -F -i -c` over the same Tips exported as text, in the same run, and the ratio.
 // Then a search that matches 100,000 Tips, timed to the listing painted in the window.
 #include "bench/BenchApplication.h"
-#include "common/MsRandom.h"
+#include "bench/BenchRecorder.h"
 #include "common/TipSearch.h"
-#include "platform/Messages.h"
-#include "recorder/app/CBrevantApp.h"
 #include "recorder/app/CBrevantDoc.h"
 #include "recorder/app/CMainFrame.h"
-#include "recorder/data/RecorderSettings.h"
-#include "recorder/data/UserDataSetup.h"
-#include "recorder/dialogs/password/PasswordDialogs.h"
 #include "recorder/dialogs/search/CSearchTextDlg.h"
 #include "recorder/view/CBrevantView.h"
-#include "recorder/view/FormatDialogs.h"
 #include "recorder/view/TipNavigator.h"
 
 #include <QComboBox>
@@ -23,13 +17,10 @@
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <chrono>
-#include <cstdio>
-#include <filesystem>
 #include <fstream>
 
 namespace {
 
-namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
 constexpr int kTips = 1'000'000;
@@ -58,28 +49,6 @@ TipCollection MillionTips(int every)
     return TipCollection(std::move(tips));
 }
 
-class QuietMessages : public Messages {
-  public:
-    MessageAnswer show(const QString&, MessageIcon, MessageButtons, const MessageOptions&) override
-    {
-        return MessageAnswer::Ok;
-    }
-};
-
-class NoPassword : public PasswordDialogs {
-  public:
-    bool askStartupPassword(const std::string&) override { return true; }
-    bool setNewPassword() override { return false; }
-    bool changePassword() override { return false; }
-};
-
-class NoFormatDialogs : public FormatDialogs {
-  public:
-    std::optional<LogFont> chooseFont(const LogFont&) override { return std::nullopt; }
-    std::optional<ColorRef> chooseFontColor() override { return std::nullopt; }
-    std::optional<ColorRef> chooseBackgroundColor() override { return std::nullopt; }
-};
-
 // The Tips as the text export lays them out, for grep to read.
 void Export(const TipCollection& tips, const std::string& path)
 {
@@ -105,45 +74,21 @@ double GrepMillis(const std::string& path)
     return best;
 }
 
-// The recorder's document and window over `tips`, in a home of its own.
-struct Recorder {
-    explicit Recorder(TipCollection tips)
-    {
-        std::string pattern = (fs::temp_directory_path() / "pennivel-search-XXXXXX").string();
-        home = ::mkdtemp(pattern.data());
-        settings = std::make_unique<RecorderSettings>(
-            QString::fromStdString((home / "Pennivel.conf").string()));
-        SetUpUserData((home / "data").string(), *settings);
-        app = std::make_unique<CBrevantApp>(
-            RecorderServices{messages, *settings, passwords, random, clock,
-                             [this] { return (home / "data").string(); }},
-            nullptr);
-        ok = app->OpenDocument();
-        app->m_Tips = std::move(tips);
-    }
-    ~Recorder() { fs::remove_all(home); }
-
-    fs::path home;
-    QuietMessages messages;
-    NoPassword passwords;
-    MsRandom random;
-    FixedClock clock{1'700'000'123};
-    std::unique_ptr<RecorderSettings> settings;
-    std::unique_ptr<CBrevantApp> app;
-    bool ok = false;
-};
-
 void BM_TextSearchAgainstGrep(benchmark::State& state)
 {
     EnsureBenchApplication();
-    Recorder recorder(MillionTips(100));
-    if (!recorder.ok) {
+    BenchRecorder recorder(MillionTips(100));
+    if (!recorder.started) {
         state.SkipWithError("recorder did not start");
         return;
     }
     const TipCollection& tips = recorder.app->m_Tips;
     const std::string exported = (recorder.home / "tips.txt").string();
     Export(tips, exported);
+    CMainFrame frame;
+    auto* view =
+        new CBrevantView(*recorder.app->document(), frame, std::make_unique<NoFormatDialogs>());
+    frame.setCentralWidget(view);
     std::vector<std::string> words = recorder.app->m_SearchWords;
     double best = 1e9;
     int found = 0;
@@ -152,6 +97,7 @@ void BM_TextSearchAgainstGrep(benchmark::State& state)
         dialog.findChild<QComboBox*>()->lineEdit()->setText(QStringLiteral("zephyr"));
         const auto start = Clock::now();
         dialog.accept();
+        view->navigator().ShowSearchResult({dialog.lastFound, dialog.resultText, {}, {}});
         best = std::min(best, Millis(Clock::now() - start));
         found = dialog.foundCount;
     }
@@ -166,8 +112,8 @@ BENCHMARK(BM_TextSearchAgainstGrep)->Iterations(3)->Unit(benchmark::kMillisecond
 void BM_ListingOfHundredThousandHits(benchmark::State& state)
 {
     EnsureBenchApplication();
-    Recorder recorder(MillionTips(10));
-    if (!recorder.ok) {
+    BenchRecorder recorder(MillionTips(10));
+    if (!recorder.started) {
         state.SkipWithError("recorder did not start");
         return;
     }
