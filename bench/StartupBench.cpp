@@ -29,7 +29,8 @@ namespace fs = std::filesystem;
 // The recorder built beside this benchmark: <build>/bench/bench_X -> <build>/Pennivel.
 std::string RecorderPath()
 {
-    return (fs::read_symlink("/proc/self/exe").parent_path().parent_path() / "Pennivel").string();
+    return (fs::read_symlink("/proc/self/exe").parent_path().parent_path() / "Pennivel")
+        .string();
 }
 
 // A home of its own with the data directory set up and `count` Tips in the Tips file.
