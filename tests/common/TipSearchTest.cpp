@@ -106,15 +106,4 @@ TEST(TipSearch, ResultListsEachHitWithDateAndTextInTipOrder)
     EXPECT_EQ(SearchByWords(tips, SearchField::Text, {"zzz"}, true).resultText, "");
 }
 
-TEST(TipSearch, PickedEntryMatchesOnlyTheSameBytes)
-{
-    const std::vector<Tip> tips = WithParts(SearchField::Category, kCategories);
-    const SearchResult general = SearchExactly(tips, SearchField::Category, "General");
-    EXPECT_EQ(Hits(tips, general), (std::vector<int>{1}));
-    EXPECT_EQ(general.lastFound, 1);
-    // A damaged part without its line end is compared whole.
-    const std::vector<Tip> bare{{"d\n", "Work", "t\n"}, {"d\n", "Work\nmore", "t\n"}};
-    EXPECT_EQ(SearchExactly(bare, SearchField::Category, "Work").foundCount, 2);
-}
-
 } // namespace

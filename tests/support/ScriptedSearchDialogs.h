@@ -24,24 +24,20 @@ class ScriptedSearchDialogs : public SearchDialogs {
             searchWords = newHistory;
         return take(answers);
     }
-    std::optional<int> runNumberSearch(int tipCount) override
-    {
-        numberTipCount = tipCount;
-        return take(numbers);
-    }
+    std::optional<int> runNumberSearch(int) override { return take(numbers); }
 
     std::deque<std::optional<FieldSearchAnswer>> answers;
     std::deque<std::optional<int>> numbers;
     std::vector<std::string> newHistory;
-    int numberTipCount = 0;
 
   private:
     template <class T> static std::optional<T> take(std::deque<std::optional<T>>& queue)
     {
-        if (queue.empty())
-            return std::nullopt;
-        std::optional<T> front = std::move(queue.front());
-        queue.pop_front();
+        std::optional<T> front;
+        if (!queue.empty()) {
+            front = std::move(queue.front());
+            queue.pop_front();
+        }
         return front;
     }
 };
