@@ -1,8 +1,7 @@
 #include "recorder/dialogs/search/CSearchNumberDlg.h"
 
-#include "recorder/dialogs/tip/TipDialogLayout.h"
+#include "recorder/dialogs/search/SearchDialogLayout.h"
 #include "recorder/dialogs/tip/TipDialogTexts.h"
-#include "recorder/dialogs/widgets/MnemonicButton.h"
 #include "recorder/dialogs/widgets/TipNumberBox.h"
 
 #include <QFormLayout>
@@ -36,14 +35,7 @@ CSearchNumberDlg::CSearchNumberDlg(QWidget* parent, int tipCount, Messages& mess
     form->addRow(info);
     setMinimumWidth(280);
 
-    auto* search = new MnemonicButton(tr("&Search"), this);
-    search->setObjectName(QStringLiteral("searchButton"));
-    search->setDefault(true);
-    auto* cancel = new MnemonicButton(tr("&Cancel"), this);
-    cancel->setObjectName(QStringLiteral("cancelButton"));
-    LayOutTipDialog(this, content, {search, cancel});
-    connect(search, &QPushButton::clicked, this, &CSearchNumberDlg::accept);
-    connect(cancel, &QPushButton::clicked, this, &CSearchNumberDlg::reject);
+    LayOutSearchDialog(this, content);
     m_number->setFocus();
     m_number->selectAll();
 }

@@ -3,11 +3,10 @@
 #include "platform/Messages.h"
 #include "platform/WaitCursor.h"
 #include "recorder/data/TipCollection.h"
-#include "recorder/dialogs/tip/TipDialogLayout.h"
+#include "recorder/dialogs/search/SearchDialogLayout.h"
 #include "recorder/dialogs/tip/TipDialogTexts.h"
 #include "recorder/dialogs/tip/TipFieldText.h"
 #include "recorder/dialogs/tip/VisibleLengthValidator.h"
-#include "recorder/dialogs/widgets/MnemonicButton.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -15,7 +14,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QScopedValueRollback>
 #include <algorithm>
 
 namespace {
@@ -73,16 +71,7 @@ FieldSearchDlg::FieldSearchDlg(QWidget* parent, int tipCount, const TipCollectio
     grid->setColumnStretch(3, 1);
     setMinimumWidth(320);
 
-    auto* searchButton = new MnemonicButton(tr("&Search"), this);
-    searchButton->setObjectName(QStringLiteral("searchButton"));
-    searchButton->setDefault(true);
-    searchButton->setWhatsThis(tr("Searches the Tips and shows what was found."));
-    auto* cancel = new MnemonicButton(tr("&Cancel"), this);
-    cancel->setObjectName(QStringLiteral("cancelButton"));
-    cancel->setWhatsThis(tr("Closes the dialog without searching."));
-    LayOutTipDialog(this, content, {searchButton, cancel});
-    connect(searchButton, &QPushButton::clicked, this, &FieldSearchDlg::accept);
-    connect(cancel, &QPushButton::clicked, this, &FieldSearchDlg::reject);
+    LayOutSearchDialog(this, content);
     m_box->setFocus();
 }
 
