@@ -5,6 +5,7 @@
 #include <locale>
 #include <optional>
 #include <stdexcept>
+#include <vector>
 
 namespace {
 
@@ -75,7 +76,7 @@ void Encode(char32_t code, std::string& out)
     }
 }
 
-char32_t Lower(char32_t code)
+char32_t LowerByLocale(char32_t code)
 {
     const std::ctype<wchar_t>* facet = UnicodeCase();
     if (facet == nullptr || code > static_cast<char32_t>(WCHAR_MAX))
@@ -83,6 +84,19 @@ char32_t Lower(char32_t code)
     const auto lower = static_cast<char32_t>(facet->tolower(static_cast<wchar_t>(code)));
     // Keep the character when the mapping would leave well-formed text.
     return lower <= 0x10FFFF && (lower < 0xD800 || lower > 0xDFFF) ? lower : code;
+}
+
+// Texts in other scripts than Latin are folded character by character; a table of the
+// first 65,536 characters, built once, spares the locale a call for each of them.
+char32_t Lower(char32_t code)
+{
+    static const std::vector<char32_t> table = [] {
+        std::vector<char32_t> lower(0x10000);
+        for (char32_t c = 0; c < lower.size(); ++c)
+            lower[c] = LowerByLocale(c);
+        return lower;
+    }();
+    return code < table.size() ? table[code] : LowerByLocale(code);
 }
 
 } // namespace
