@@ -1,8 +1,9 @@
 #include "recorder/dialogs/search/CSearchNumberDlg.h"
 
+#include "platform/Messages.h"
 #include "recorder/dialogs/search/SearchDialogLayout.h"
 #include "recorder/dialogs/tip/TipDialogTexts.h"
-#include "recorder/dialogs/widgets/TipNumberBox.h"
+#include "recorder/dialogs/widgets/WholeNumberBox.h"
 
 #include <QFormLayout>
 #include <QLabel>
@@ -16,7 +17,7 @@ CSearchNumberDlg::CSearchNumberDlg(QWidget* parent, int tipCount, Messages& mess
     setWindowTitle(tr("Search Tips"));
 
     auto* content = new QWidget(this);
-    m_number = new TipNumberBox(tipCount, content);
+    m_number = new WholeNumberBox(tipCount, content);
     m_number->setObjectName(QStringLiteral("numberBox"));
     m_number->setValue(static_cast<int>(number));
     m_number->setWhatsThis(tr("The number of the Tip to show; the arrows step through them."));
@@ -33,17 +34,21 @@ CSearchNumberDlg::CSearchNumberDlg(QWidget* parent, int tipCount, Messages& mess
     form->setContentsMargins(0, 0, 0, 0);
     form->addRow(label, m_number);
     form->addRow(info);
-    setMinimumWidth(280);
 
     LayOutSearchDialog(this, content);
-    m_number->setFocus();
-    m_number->selectAll();
+    m_number->retype();
 }
 
 void CSearchNumberDlg::accept()
 {
-    const bool namesATip = m_number->namesATip(m_messages);
-    number = static_cast<std::uint32_t>(m_number->value());
-    if (namesATip)
-        QDialog::accept();
+    const std::optional<int> typed = m_number->readNumber(m_messages);
+    if (!typed)
+        return;
+    number = static_cast<std::uint32_t>(*typed);
+    if (*typed < 1 || *typed > tipCount) {
+        m_messages.show(TipDialogTexts::NumberOutOfRange(tipCount), MessageIcon::Warning);
+        m_number->retype();
+        return;
+    }
+    QDialog::accept();
 }

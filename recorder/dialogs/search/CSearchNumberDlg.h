@@ -4,7 +4,7 @@
 #include <cstdint>
 
 class Messages;
-class TipNumberBox;
+class WholeNumberBox;
 
 // "Search Tips" by number: picks the Tip to show. It only hands the number back.
 class CSearchNumberDlg : public QDialog {
@@ -20,5 +20,5 @@ class CSearchNumberDlg : public QDialog {
 
   private:
     Messages& m_messages;
-    TipNumberBox* m_number;
+    WholeNumberBox* m_number;
 };

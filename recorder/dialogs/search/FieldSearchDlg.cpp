@@ -7,6 +7,7 @@
 #include "recorder/dialogs/tip/TipDialogTexts.h"
 #include "recorder/dialogs/tip/TipFieldText.h"
 #include "recorder/dialogs/tip/VisibleLengthValidator.h"
+#include "recorder/dialogs/widgets/RadioGroupFocus.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -61,6 +62,7 @@ FieldSearchDlg::FieldSearchDlg(QWidget* parent, int tipCount, const TipCollectio
     modes->addButton(m_or);
     modes->addButton(both);
     m_or->setChecked(true);
+    TabToCheckedRadio({m_or, both});
 
     auto* grid = new QGridLayout(content);
     grid->setContentsMargins(0, 0, 0, 0);
@@ -69,7 +71,6 @@ FieldSearchDlg::FieldSearchDlg(QWidget* parent, int tipCount, const TipCollectio
     grid->addWidget(m_or, 1, 1);
     grid->addWidget(both, 1, 2);
     grid->setColumnStretch(3, 1);
-    setMinimumWidth(320);
 
     LayOutSearchDialog(this, content);
     m_box->setFocus();

@@ -14,7 +14,8 @@ void LayOutSearchDialog(QDialog* dialog, QWidget* content)
     auto* cancel = new MnemonicButton(QDialog::tr("&Cancel"), dialog);
     cancel->setObjectName(QStringLiteral("cancelButton"));
     cancel->setWhatsThis(QDialog::tr("Closes the dialog without searching."));
-    LayOutTipDialog(dialog, content, {search, cancel});
+    // The design is 150 x 57 dialog units, never smaller than the controls need.
+    LayOutTipDialog(dialog, content, {search, cancel}, {150, 57}, DialogResizing::Fixed);
     QObject::connect(search, &QPushButton::clicked, dialog, &QDialog::accept);
     QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
 }

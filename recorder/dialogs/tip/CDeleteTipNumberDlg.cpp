@@ -4,7 +4,7 @@
 #include "recorder/dialogs/tip/TipDialogLayout.h"
 #include "recorder/dialogs/tip/TipDialogTexts.h"
 #include "recorder/dialogs/widgets/MnemonicButton.h"
-#include "recorder/dialogs/widgets/TipNumberBox.h"
+#include "recorder/dialogs/widgets/WholeNumberBox.h"
 
 #include <QFormLayout>
 #include <QLabel>
@@ -24,7 +24,7 @@ CDeleteTipNumberDlg::CDeleteTipNumberDlg(QWidget* parent, int tipCount, Messages
     info->setReadOnly(true);
     info->setFocusPolicy(Qt::NoFocus);
     info->setFrame(false);
-    m_number = new TipNumberBox(tipCount, content);
+    m_number = new WholeNumberBox(tipCount, content);
     m_number->setObjectName(QStringLiteral("numberBox"));
     m_number->setValue(number);
     m_number->setEnabled(tipCount != 1);
@@ -42,17 +42,22 @@ CDeleteTipNumberDlg::CDeleteTipNumberDlg(QWidget* parent, int tipCount, Messages
     ok->setDefault(true);
     auto* cancel = new MnemonicButton(tr("&Cancel"), this);
     cancel->setObjectName(QStringLiteral("cancelButton"));
-    LayOutTipDialog(this, content, {ok, cancel});
+    LayOutTipDialog(this, content, {ok, cancel}, {150, 57}, DialogResizing::Fixed);
     connect(ok, &QPushButton::clicked, this, &CDeleteTipNumberDlg::accept);
     connect(cancel, &QPushButton::clicked, this, &CDeleteTipNumberDlg::reject);
-    m_number->setFocus();
-    m_number->selectAll();
+    m_number->retype();
 }
 
 void CDeleteTipNumberDlg::accept()
 {
-    const bool namesATip = m_number->namesATip(m_messages);
-    number = m_number->value();
-    if (namesATip)
-        QDialog::accept();
+    const std::optional<int> typed = m_number->readNumber(m_messages);
+    if (!typed)
+        return;
+    number = *typed;
+    if (number < 1 || number > tipCount) {
+        m_messages.show(TipDialogTexts::NumberOutOfRange(tipCount), MessageIcon::Warning);
+        m_number->retype();
+        return;
+    }
+    QDialog::accept();
 }
