@@ -2,10 +2,15 @@
 
 #include "recorder/app/CBrevantApp.h"
 #include "recorder/app/CBrevantDoc.h"
+#include "platform/Messages.h"
 #include "recorder/app/CMainFrame.h"
 #include "recorder/view/TipCommandsBinding.h"
 #include "recorder/app/TipsSaving.h"
 #include "recorder/view/CBrevantView.h"
+#include "recorder/dialogs/report/QtReportDialogs.h"
+#include "recorder/view/PrintCommands.h"
+#include "recorder/view/QtPrintDialogs.h"
+#include "recorder/view/ReportCommands.h"
 #include "recorder/view/QtFormatDialogs.h"
 #include "recorder/view/TipNavigator.h"
 
@@ -21,6 +26,15 @@ std::unique_ptr<QWidget> CreateMainWindow(CBrevantDoc& doc)
                                 [view] { view->navigator().m_bForceNewPick = true; }},
                                frame.get());
     tipCommands->attach(frame->commands());
+    Messages& messages = doc.services().messages;
+    auto* report = new ReportCommands(doc.app().m_Tips, messages,
+                                      std::make_unique<QtReportDialogs>(frame.get()), frame.get());
+    report->attachTo(frame->commands());
+    auto* printing = new PrintCommands(
+        doc, messages, std::make_unique<QtPrintDialogs>(frame.get()),
+        {[view] { return view->m_fScreenPxPerMm; }, [view] { view->viewport()->update(); }},
+        frame.get());
+    printing->attachTo(frame->commands());
     frame->refreshCommandStates();
     frame->setCloseGuard(
         [&doc, tipCommands] { return RunClosingSteps(doc, tipCommands->modified()); });
