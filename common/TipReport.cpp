@@ -52,9 +52,8 @@ void AppendSection(std::string& report, const char* heading, const std::vector<T
 
 std::string BuildReport(const std::vector<Tip>& tips)
 {
-    std::string report = tips.size() == 1
-                             ? std::string("There is 1 Tip.")
-                             : "There are " + std::to_string(tips.size()) + " Tips.";
+    std::string report = tips.size() == 1 ? std::string("There is 1 Tip.")
+                                          : "There are " + std::to_string(tips.size()) + " Tips.";
     if (tips.empty())
         return report;
     AppendSection(report, "--- Number of Tips in each Category ---", tips, &Tip::category);

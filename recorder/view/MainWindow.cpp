@@ -2,17 +2,17 @@
 
 #include "recorder/app/CBrevantApp.h"
 #include "recorder/app/CBrevantDoc.h"
-#include "platform/Messages.h"
 #include "recorder/app/CMainFrame.h"
 #include "recorder/view/TipCommandsBinding.h"
 #include "recorder/app/TipsSaving.h"
 #include "recorder/view/CBrevantView.h"
+#include "recorder/view/QtFormatDialogs.h"
+#include "recorder/view/TipNavigator.h"
+#include "platform/Messages.h"
 #include "recorder/dialogs/report/QtReportDialogs.h"
 #include "recorder/view/PrintCommands.h"
 #include "recorder/view/QtPrintDialogs.h"
 #include "recorder/view/ReportCommands.h"
-#include "recorder/view/QtFormatDialogs.h"
-#include "recorder/view/TipNavigator.h"
 
 std::unique_ptr<QWidget> CreateMainWindow(CBrevantDoc& doc)
 {

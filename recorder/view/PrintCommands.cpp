@@ -67,17 +67,18 @@ void PrintCommands::PrintSetup()
 void PrintCommands::printOn(QPrinter& printer)
 {
     const auto failed = [&] {
-        m_messages.stop(QStringLiteral("The Tip could not be printed on %1.")
-                            .arg(PrinterDescription(printer)));
+        m_messages.stop(
+            QStringLiteral("The Tip could not be printed on %1.").arg(PrinterDescription(printer)));
     };
     QPainter painter;
     if (!painter.begin(&printer)) {
         failed();
         return;
     }
-    const int scale = PrintScale(static_cast<float>(VerticalPixelsPerMm(printer)),
-                                 m_window.screenPxPerMm());
-    PaintPrintedTip(painter, PrintedTipOf(m_doc), scale, QRect(0, 0, printer.width(), printer.height()));
+    const int scale =
+        PrintScale(static_cast<float>(VerticalPixelsPerMm(printer)), m_window.screenPxPerMm());
+    PaintPrintedTip(painter, PrintedTipOf(m_doc), scale,
+                    QRect(0, 0, printer.width(), printer.height()));
     if (!painter.end())
         failed();
 }

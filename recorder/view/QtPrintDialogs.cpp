@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 

@@ -35,31 +35,31 @@ TEST_P(Export, WritesTheFileToTheByte)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, Export,
-    ::testing::Values(
-        ExportCase{"NoTips", {}, ""},
-        ExportCase{"OneTipStartsWithItsNumberAndHasNoCategory",
-                   {{"03/04/10\n", "Love\n", "Be kind.\n"}},
-                   "Tip #1\r\n03/04/10\r\nBe kind.\r\n"},
-        ExportCase{"LoveFamilyLove",
-                   {{"03/04/10\n", "Love\n", "One\n"},
-                    {"03/04/10\n", "Family\n", "Two\n"},
-                    {"01/02/10\n", "Love\n", "Three\n"}},
-                   "Tip #1\r\n03/04/10\r\nOne\r\n\r\nTip #2\r\n03/04/10\r\nTwo\r\n\r\n"
-                   "Tip #3\r\n01/02/10\r\nThree\r\n"},
-        ExportCase{"TypedLineBreakBecomesCrCrLf",
-                   {{"d\n", "c\n", "first\r\nsecond\n"}},
-                   "Tip #1\r\nd\r\nfirst\r\r\nsecond\r\n"},
-        ExportCase{"NulBytesAndMissingLineEndsPassThrough",
-                   {{"d", "c\n", std::string("a\0b", 3)}, {"d\n", "c\n", "x\n"}},
-                   std::string("Tip #1\r\nda\0b", 12) + "\r\nTip #2\r\nd\r\nx\r\n"}));
+    ::testing::Values(ExportCase{"NoTips", {}, ""},
+                      ExportCase{"OneTipStartsWithItsNumberAndHasNoCategory",
+                                 {{"03/04/10\n", "Love\n", "Be kind.\n"}},
+                                 "Tip #1\r\n03/04/10\r\nBe kind.\r\n"},
+                      ExportCase{
+                          "LoveFamilyLove",
+                          {{"03/04/10\n", "Love\n", "One\n"},
+                           {"03/04/10\n", "Family\n", "Two\n"},
+                           {"01/02/10\n", "Love\n", "Three\n"}},
+                          "Tip #1\r\n03/04/10\r\nOne\r\n\r\nTip #2\r\n03/04/10\r\nTwo\r\n\r\n"
+                          "Tip #3\r\n01/02/10\r\nThree\r\n"},
+                      ExportCase{"TypedLineBreakBecomesCrCrLf",
+                                 {{"d\n", "c\n", "first\r\nsecond\n"}},
+                                 "Tip #1\r\nd\r\nfirst\r\r\nsecond\r\n"},
+                      ExportCase{"NulBytesAndMissingLineEndsPassThrough",
+                                 {{"d", "c\n", std::string("a\0b", 3)}, {"d\n", "c\n", "x\n"}},
+                                 std::string("Tip #1\r\nda\0b", 12) + "\r\nTip #2\r\nd\r\nx\r\n"}));
 
 TEST(Export, FailureInAReadOnlyDirectoryNamesTheFileAndKeepsTheOldOne)
 {
     TempDir dir;
     const std::string path = dir.file("Pennivel.txt");
     WriteBytes(path, "old export");
-    fs::permissions(dir.path(), fs::perms::owner_all | fs::perms::others_read |
-                                    fs::perms::others_exec);
+    fs::permissions(dir.path(),
+                    fs::perms::owner_all | fs::perms::others_read | fs::perms::others_exec);
     const int status = ExitStatusAsNobody([&] {
         const std::string error = WriteTipsAsText({{"d\n", "c\n", "t\n"}}, path);
         return error.find(path) != std::string::npos &&

@@ -22,8 +22,8 @@ CReportDlg::CReportDlg(QWidget* parent, const std::string& report) : QDialog(par
     // Tab stops every eight average characters, so counts line up before the names.
     m_text->setTabStopDistance(8 * m_text->fontMetrics().averageCharWidth());
     // The box shows lines, not line-end characters: CR LF becomes one break.
-    m_text->setPlainText(QString::fromLocal8Bit(report).replace(QStringLiteral("\r\n"),
-                                                                QStringLiteral("\n")));
+    m_text->setPlainText(
+        QString::fromLocal8Bit(report).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 
     auto* exit = new MnemonicButton(tr("E&xit"), this);
     exit->setObjectName(QStringLiteral("exitButton"));

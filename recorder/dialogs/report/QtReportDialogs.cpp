@@ -6,9 +6,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
-QtReportDialogs::QtReportDialogs(QWidget* parent) : m_parent(parent), m_folder(QDir::homePath())
-{
-}
+QtReportDialogs::QtReportDialogs(QWidget* parent) : m_parent(parent), m_folder(QDir::homePath()) {}
 
 void QtReportDialogs::showReport(const std::string& report)
 {
@@ -28,13 +26,12 @@ std::optional<std::string> QtReportDialogs::chooseTextFile()
 
 std::unique_ptr<QFileDialog> MakeTextFileDialog(QWidget* parent, const QString& folder)
 {
-    auto dialog = std::make_unique<QFileDialog>(parent, QObject::tr("Save All Tips As Text"),
-                                                folder);
+    auto dialog =
+        std::make_unique<QFileDialog>(parent, QObject::tr("Save All Tips As Text"), folder);
     dialog->setObjectName(QStringLiteral("saveAsTextDialog"));
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setFileMode(QFileDialog::AnyFile);
-    dialog->setNameFilters(
-        {QObject::tr("Text Files (*.txt)"), QObject::tr("All Files (*)")});
+    dialog->setNameFilters({QObject::tr("Text Files (*.txt)"), QObject::tr("All Files (*)")});
     dialog->setDefaultSuffix(QStringLiteral("txt"));
     dialog->selectFile(QStringLiteral("Pennivel"));
     return dialog;

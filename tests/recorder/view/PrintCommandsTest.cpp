@@ -67,19 +67,18 @@ TEST_P(PrintNow, PrintsWhereChosenAndNeverFailsSilently)
     EXPECT_EQ(rig.recorder.messages.texts().filter("No printer is installed").size(), c.questions);
     EXPECT_EQ(rig.dialogs->printDialogs, c.printDialogs);
     EXPECT_EQ(std::filesystem::exists(pdf), c.printed);
-    if (c.printed)
+    if (c.printed) {
         EXPECT_FALSE(RenderPdfPage(pdf).isNull());
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, PrintNow,
-    ::testing::Values(PrintNowCase{"NoPrinterAndNo", false, MessageAnswer::No, true, 1, 0, false},
-                      PrintNowCase{"NoPrinterDialogCancelled", false, MessageAnswer::Yes, false,
-                                   1, 1, false},
-                      PrintNowCase{"NoPrinterDialogChoosesPdf", false, MessageAnswer::Yes, true, 1,
-                                   1, true},
-                      PrintNowCase{"SetupChoiceIsKept", true, MessageAnswer::No, false, 0, 0,
-                                   true}));
+    ::testing::Values(
+        PrintNowCase{"NoPrinterAndNo", false, MessageAnswer::No, true, 1, 0, false},
+        PrintNowCase{"NoPrinterDialogCancelled", false, MessageAnswer::Yes, false, 1, 1, false},
+        PrintNowCase{"NoPrinterDialogChoosesPdf", false, MessageAnswer::Yes, true, 1, 1, true},
+        PrintNowCase{"SetupChoiceIsKept", true, MessageAnswer::No, false, 0, 0, true}));
 
 TEST(PrintCommands, AnUnwritablePdfFileIsReportedByName)
 {

@@ -52,8 +52,9 @@ TEST_P(SaveTipsAsText, WritesTheChosenFileOrSaysWhyNot)
     if (c.file)
         dialogs->textFile = dir.file(c.file);
     ASSERT_TRUE(registry.run(CommandId::SaveAsText));
-    if (c.file)
+    if (c.file) {
         EXPECT_EQ(std::filesystem::exists(dir.file(c.file)), c.written);
+    }
     if (!c.stopMessagePart) {
         EXPECT_TRUE(messages.shown().empty());
         return;
@@ -61,15 +62,15 @@ TEST_P(SaveTipsAsText, WritesTheChosenFileOrSaysWhyNot)
     ASSERT_EQ(messages.shown().size(), 1u);
     EXPECT_EQ(messages.shown()[0].icon, MessageIcon::Stop);
     EXPECT_TRUE(messages.texts()[0].contains(QString::fromStdString(dir.file(c.file))));
-    EXPECT_TRUE(messages.texts()[0].contains(c.stopMessagePart)) << messages.texts()[0].toStdString();
+    EXPECT_TRUE(messages.texts()[0].contains(c.stopMessagePart))
+        << messages.texts()[0].toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, SaveTipsAsText,
-    ::testing::Values(SaveCase{"Cancelled", nullptr, false, nullptr},
-                      SaveCase{"Written", "Pennivel.txt", true, nullptr},
-                      SaveCase{"FolderMissing", "gone/Pennivel.txt", false,
-                               "No such file or directory"}));
+INSTANTIATE_TEST_SUITE_P(Cases, SaveTipsAsText,
+                         ::testing::Values(SaveCase{"Cancelled", nullptr, false, nullptr},
+                                           SaveCase{"Written", "Pennivel.txt", true, nullptr},
+                                           SaveCase{"FolderMissing", "gone/Pennivel.txt", false,
+                                                    "No such file or directory"}));
 
 TEST_F(ReportCommandsTest, ReportShowsTheCollectionsReportAndExportNeedsTips)
 {

@@ -1,11 +1,10 @@
 #include "recorder/dialogs/report/CReportDlg.h"
+#include "tests/recorder/dialogs/DialogTestKit.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTest>
-#include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -31,21 +30,19 @@ class ReportDlgCloses : public ::testing::TestWithParam<CloseCase> {};
 TEST_P(ReportDlgCloses, ByItsButtonOrItsKeys)
 {
     CReportDlg dialog(nullptr, kReport);
-    QTimer::singleShot(0, &dialog, [&] { GetParam().close(dialog); });
-    QTimer::singleShot(2000, &dialog, [&] { dialog.done(-1); }); // a safety net, not a result
-    EXPECT_NE(dialog.exec(), -1);
+    ShowAndActivate(dialog);
+    GetParam().close(dialog);
+    EXPECT_TRUE(WaitUntil([&] { return !dialog.isVisible(); }));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ReportDlgCloses,
     ::testing::Values(
         CloseCase{"ExitButton",
-                  [](CReportDlg& d) {
-                      d.findChild<QPushButton*>("exitButton")->click();
-                  }},
-        CloseCase{"Escape", [](CReportDlg& d) { QTest::keyClick(d.textBox(), Qt::Key_Escape); }},
-        CloseCase{"AltX",
-                  [](CReportDlg& d) { QTest::keyClick(d.textBox(), Qt::Key_X, Qt::AltModifier); }}));
+                  [](CReportDlg& d) { d.findChild<QPushButton*>("exitButton")->click(); }},
+        CloseCase{"Escape", [](CReportDlg& d) { PressKey(d, Qt::Key_Escape); }},
+        CloseCase{"Enter", [](CReportDlg& d) { PressKey(d, Qt::Key_Return); }},
+        CloseCase{"AltX", [](CReportDlg& d) { PressKey(d, Qt::Key_X, Qt::AltModifier); }}));
 
 TEST(ReportDlg, ShowsTheReportLineByLineReadOnlyAndCopyable)
 {
@@ -55,7 +52,7 @@ TEST(ReportDlg, ShowsTheReportLineByLineReadOnlyAndCopyable)
     EXPECT_TRUE(box->isReadOnly());
     EXPECT_EQ(box->document()->blockCount(), 4);
     EXPECT_EQ(box->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-    dialog.show();
+    ShowAndActivate(dialog);
     QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QApplication::clipboard()->text(),
