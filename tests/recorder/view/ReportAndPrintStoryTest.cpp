@@ -1,59 +1,49 @@
-#include "recorder/view/PrintCommands.h"
-#include "recorder/view/ReportCommands.h"
-
 #include "tests/recorder/view/PdfPage.h"
-#include "tests/recorder/view/ViewRig.h"
-#include "tests/support/ScriptedPrintDialogs.h"
-#include "tests/support/ScriptedReportDialogs.h"
+#include "tests/recorder/view/ReportPrintRig.h"
 
-#include <QAction>
 #include <gtest/gtest.h>
 
-// A user with the three default Tips reads the report, saves the Tips as text, lists
-// them all, goes back to one Tip and previews it, then deletes every Tip.
+// A user with the three default Tips reads the report, saves the Tips as text (once into
+// a folder that is gone), lists them all, goes back to one Tip and previews it, clears
+// the window, and finally has no Tips left.
 TEST(ReportAndPrintStory, ReportExportAndPreviewFromTheMenus)
 {
-    ViewRig rig;
-    TempDir out;
-    auto report = std::make_unique<ScriptedReportDialogs>();
-    auto print = std::make_unique<ScriptedPrintDialogs>();
-    ScriptedReportDialogs& reportDialogs = *report;
-    ScriptedPrintDialogs& printDialogs = *print;
-    int repaints = 0;
-    (new ReportCommands(rig.doc().app().m_Tips, rig.recorder.messages, std::move(report),
-                        &rig.frame))
-        ->attachTo(rig.frame.commands());
-    (new PrintCommands(rig.doc(), rig.recorder.messages, std::move(print),
-                       {[] { return 3.0f; }, [&] { ++repaints; }}, &rig.frame))
-        ->attachTo(rig.frame.commands());
-    const auto enabled = [&](CommandId id) {
-        rig.frame.refreshCommandStates();
-        return rig.frame.action(id)->isEnabled();
-    };
-
+    ReportPrintRig rig;
     rig.frame.runCommand(CommandId::Report);
-    ASSERT_EQ(reportDialogs.reports.size(), 1u);
-    EXPECT_TRUE(reportDialogs.reports[0].starts_with("There are 3 Tips.\r\n\r\n--- Number"));
+    ASSERT_EQ(rig.reportDialogs->reports.size(), 1u);
+    EXPECT_TRUE(rig.reportDialogs->reports[0].starts_with("There are 3 Tips.\r\n\r\n--- Number"));
 
-    reportDialogs.textFile = out.file("Pennivel.txt");
+    rig.reportDialogs->textFile = rig.out.file("Pennivel.txt");
     rig.frame.runCommand(CommandId::SaveAsText);
-    const std::string exported = ReadBytes(out.file("Pennivel.txt"));
+    const std::string exported = ReadBytes(rig.out.file("Pennivel.txt"));
     EXPECT_TRUE(exported.starts_with("Tip #1\r\n"));
     EXPECT_NE(exported.find("\r\n\r\nTip #3\r\n"), std::string::npos);
+    EXPECT_TRUE(rig.recorder.messages.shown().empty());
+    rig.reportDialogs->textFile = rig.out.file("gone/Pennivel.txt");
+    rig.frame.runCommand(CommandId::SaveAsText);
+    ASSERT_EQ(rig.recorder.messages.shown().size(), 1u);
+    EXPECT_EQ(rig.recorder.messages.shown()[0].icon, MessageIcon::Stop);
+    EXPECT_TRUE(rig.recorder.messages.texts()[0].contains(
+        QString::fromStdString(rig.out.file("gone/Pennivel.txt") + ": No such file or directory")));
 
     rig.frame.runCommand(CommandId::ShowAll);
-    EXPECT_FALSE(enabled(CommandId::PrintPreview));
+    EXPECT_FALSE(rig.enabled(CommandId::PrintNow));
+    EXPECT_FALSE(rig.enabled(CommandId::PrintPreview));
     rig.frame.runCommand(CommandId::Next);
-    ASSERT_TRUE(enabled(CommandId::PrintPreview));
-    printDialogs.pdfFile = out.file("preview.pdf");
+    ASSERT_TRUE(rig.enabled(CommandId::PrintPreview));
+    rig.printDialogs->pdfFile = rig.out.file("preview.pdf");
     rig.frame.runCommand(CommandId::PrintPreview);
-    EXPECT_EQ(printDialogs.previews, 1);
-    const std::vector<bool> ink = InkRows(RenderPdfPage(printDialogs.pdfFile));
+    EXPECT_EQ(rig.printDialogs->previews, 1);
+    const std::vector<bool> ink = InkRows(RenderPdfPage(rig.printDialogs->pdfFile));
     EXPECT_NE(std::ranges::find(ink, true), ink.end()) << "the preview page is blank";
     EXPECT_EQ(rig.doc().m_pLogFont->lfHeight, rig.doc().m_nFontHeight);
-    EXPECT_GE(repaints, 1);
-    EXPECT_TRUE(rig.recorder.messages.shown().empty());
+    EXPECT_GE(rig.repaints, 1);
+    rig.frame.runCommand(CommandId::ClearScreen);
+    EXPECT_FALSE(rig.enabled(CommandId::PrintNow));
+    EXPECT_TRUE(rig.enabled(CommandId::PrintSetup));
 
     rig.doc().app().m_Tips.removeAll();
-    EXPECT_FALSE(enabled(CommandId::SaveAsText));
+    EXPECT_FALSE(rig.enabled(CommandId::SaveAsText));
+    rig.frame.runCommand(CommandId::Report);
+    EXPECT_EQ(rig.reportDialogs->reports.back(), "There are 0 Tips.");
 }
