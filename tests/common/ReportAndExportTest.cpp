@@ -63,16 +63,6 @@ INSTANTIATE_TEST_SUITE_P(
                      "\r\n1\tzoo\r\n1\t\xC3\xA9t\xC3\xA9" + kDates + "\r\n2\td"}),
     CaseName);
 
-TEST(Report, CountsEveryDistinctDateOfALargeCollection)
-{
-    std::vector<Tip> tips;
-    for (int i = 0; i < 20000; ++i)
-        tips.push_back({std::to_string(10000 + i % 5000) + "\n", "c\n", "t\n"});
-    const std::string report = BuildReport(tips);
-    EXPECT_NE(report.find("\r\n4\t10000\r\n4\t10001\r\n"), std::string::npos);
-    EXPECT_TRUE(report.ends_with("\r\n4\t14999"));
-}
-
 TEST_P(Export, WritesTheFileToTheByte)
 {
     TempDir dir;

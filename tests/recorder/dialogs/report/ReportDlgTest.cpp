@@ -41,7 +41,6 @@ INSTANTIATE_TEST_SUITE_P(
         CloseCase{"ExitButton",
                   [](CReportDlg& d) { d.findChild<QPushButton*>("exitButton")->click(); }},
         CloseCase{"Escape", [](CReportDlg& d) { PressKey(d, Qt::Key_Escape); }},
-        CloseCase{"Enter", [](CReportDlg& d) { PressKey(d, Qt::Key_Return); }},
         CloseCase{"AltX", [](CReportDlg& d) { PressKey(d, Qt::Key_X, Qt::AltModifier); }}));
 
 TEST(ReportDlg, ShowsTheReportLineByLineReadOnlyAndCopyable)
