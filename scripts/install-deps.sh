@@ -10,7 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fontconfig
   xvfb xauth xdotool
-  poppler-utils
+  poppler-utils cups-daemon
 )
 
 missing=()
