@@ -12,6 +12,7 @@ packages=(
   xvfb xauth xdotool
   openbox x11-apps
   libxcb1-dev
+  poppler-utils cups-daemon
 )
 
 missing=()
