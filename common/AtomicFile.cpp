@@ -113,7 +113,7 @@ bool AtomicFileWriter::resolveTarget()
     if (!S_ISREG(st.st_mode))
         return fail("Cannot replace", EISDIR);
     // Replacing a file the user may not write would sidestep its protection.
-    if (::access(m_final.c_str(), W_OK) != 0)
+    if (::faccessat(AT_FDCWD, m_final.c_str(), W_OK, AT_EACCESS) != 0)
         return fail("Cannot replace", errno);
     m_oldMode = st.st_mode & 07777;
     m_oldUid = st.st_uid;

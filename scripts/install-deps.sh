@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fontconfig
   xvfb xauth xdotool
+  clang-14 libfuzzer-14-dev
 )
 
 missing=()
