@@ -9,13 +9,26 @@
 
 namespace {
 
+std::string g_dir;
+
+void RemoveScratch()
+{
+    std::remove((g_dir + "/PennivelTips.ini").c_str());
+    ::rmdir(g_dir.c_str());
+}
+
+// The file each input is written to, in memory where there is such a folder.
 const std::string& ScratchFile()
 {
     static const std::string path = [] {
-        char dir[] = "/tmp/pennivel-fuzz-XXXXXX";
-        if (!::mkdtemp(dir))
+        char shm[] = "/dev/shm/pennivel-fuzz-XXXXXX";
+        char tmp[] = "/tmp/pennivel-fuzz-XXXXXX";
+        const char* dir = ::mkdtemp(shm) ? shm : ::mkdtemp(tmp);
+        if (!dir)
             std::abort();
-        return std::string(dir) + "/PennivelTips.ini";
+        g_dir = dir;
+        std::atexit(RemoveScratch);
+        return g_dir + "/PennivelTips.ini";
     }();
     return path;
 }

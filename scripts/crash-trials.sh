@@ -18,7 +18,7 @@ export ASAN_OPTIONS=detect_leaks=0
 begin=$(date +%s%N)
 "$helper" new "$file"
 window_ms=$(( ($(date +%s%N) - begin) / 1000000 ))
-echo "a save takes about $window_ms ms; killing at random moments within $((window_ms * 12 / 10)) ms"
+echo "a save takes about $window_ms ms; killing at random moments within $((window_ms * 15 / 10)) ms"
 
 old=0 new=0 cut=0 left=0 stayed=0
 for ((i = 1; i <= trials; i++)); do
@@ -26,7 +26,7 @@ for ((i = 1; i <= trials; i++)); do
   "$helper" new "$file" &
   pid=$!
   delay=$(( RANDOM * 32768 + RANDOM ))
-  sleep "$(awk -v r="$delay" -v w="$window_ms" 'BEGIN { printf "%.4f", r / 1073741824 * w * 1.2 / 1000 }')"
+  sleep "$(awk -v r="$delay" -v w="$window_ms" 'BEGIN { printf "%.4f", r / 1073741824 * w * 1.5 / 1000 }')"
   kill -9 "$pid" 2>/dev/null || true
   wait "$pid" 2>/dev/null || true
   case $("$helper" verify "$file") in
