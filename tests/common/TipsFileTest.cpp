@@ -193,8 +193,9 @@ TEST_F(TipsFile, RandomAndMutatedFilesNeverBreakTheReader)
         }
         // Whatever the damage, what one save writes reads back as it was saved (the
         // fuzzer tries far more files; a sample here keeps the test quick).
-        if (round % 6 == 0)
+        if (round % 6 == 0) {
             ASSERT_EQ(saveAndLoad(loaded), loaded) << "round " << round;
+        }
     }
 }
 
