@@ -31,6 +31,7 @@ class OneTipAdded : public TipDialogs {
     }
     std::optional<Tip> runEdit(int, const Tip&, int, const TipCollection&) override { return {}; }
     std::optional<int> runDeleteNumber(int) override { return {}; }
+    void runSaverSettings(int) override {}
 };
 
 class QuietHost : public TipCommandsHost {

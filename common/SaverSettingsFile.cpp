@@ -1,5 +1,9 @@
 #include "common/SaverSettingsFile.h"
 
+#include "common/AtomicFile.h"
+#include "common/DataFilePath.h"
+#include "common/FirstLineCheck.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -15,12 +19,28 @@ void AppendLine(std::string& out, const std::string& line)
     }
 }
 
-void AppendEntry(std::string& out, const char* key, std::uint64_t value)
+// Numbers are written as the signed 32-bit value they were read as, so a Tip number read
+// from "-1" goes back as "-1" and reads the same again (atol would cap "4294967295").
+void AppendEntry(std::string& out, const char* key, std::uint32_t value)
 {
-    AppendLine(out, std::string(key) + "\n" + std::to_string(value) + "\n");
+    AppendLine(out,
+               std::string(key) + "\n" + std::to_string(static_cast<std::int32_t>(value)) + "\n");
 }
 
 } // namespace
+
+SaverSettings SaverDefaults()
+{
+    return SaverSettings{false, true, 1, true, 1, false, true};
+}
+
+std::string SaverSettingsPath(const std::string& dataDirectory)
+{
+    if (dataDirectory.empty())
+        return {};
+    std::string path = DataFilePath(dataDirectory, kSaverSettingsFileName);
+    return path.size() > kMaxPathLength ? std::string() : path;
+}
 
 std::string FormatSaverSettings(const SaverSettings& settings, const std::vector<std::string>& tail)
 {
@@ -35,6 +55,16 @@ std::string FormatSaverSettings(const SaverSettings& settings, const std::vector
     for (const std::string& line : tail)
         AppendLine(out, line);
     return out;
+}
+
+bool WriteSaverSettingsFile(const std::string& path, const SaverSettings& settings,
+                            const std::vector<std::string>& tail, std::string& error)
+{
+    AtomicFileWriter writer(path);
+    if (writer.open() && writer.write(FormatSaverSettings(settings, tail)) && writer.commit())
+        return true;
+    error = writer.error();
+    return false;
 }
 
 CreateResult CreateSaverSettingsFile(const std::string& path, const SaverSettings& settings,

@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fontconfig
   xvfb xauth xdotool
+  openbox x11-apps
   clang-14 libfuzzer-14-dev
 )
 

@@ -138,10 +138,11 @@ void TipCommands::Save()
     }
 }
 
-void TipCommands::SaveForScreenSaver()
+void TipCommands::ScreenSaver()
 {
     if (m_bModified)
         Save();
+    m_dialogs.runSaverSettings(m_tips.count());
 }
 
 void TipCommands::NumberOfTips()

@@ -7,8 +7,8 @@ class TipDialogs;
 struct NavigationState;
 
 // The view's commands that change the Tip collection or report on it: Add, Edit, the
-// three deletes, Save, Number of Tips, Tip # and Date and the save step of the Screen
-// Saver command. They keep the cycle, the history and the stored closing Tip in step
+// three deletes, Save, Number of Tips, Tip # and Date and the Screen Saver command,
+// which saves first. They keep the cycle, the history and the stored closing Tip in step
 // with every deletion, and hold the unsaved-changes flag.
 class TipCommands {
   public:
@@ -24,8 +24,8 @@ class TipCommands {
     void NumberOfTips();
     void TipNumberAndDate();
     // Saves unsaved changes before the saver settings open, so the screen saver reads the
-    // Tips as they are now.
-    void SaveForScreenSaver();
+    // Tips as they are now; the dialog is opened with the number of Tips either way.
+    void ScreenSaver();
 
     bool m_bModified = false;
 

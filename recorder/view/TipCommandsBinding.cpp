@@ -17,7 +17,7 @@ TipCommandsBinding::TipCommandsBinding(CBrevantDoc& doc, Window window, TipDialo
                                        QObject* owner)
     : QObject(owner), m_doc(doc), m_window(std::move(window)),
       m_qtDialogs(m_window.dialogParent, doc.services().messages, doc.services().clock,
-                  doc.services().settings),
+                  doc.services().settings, doc.services().dataDirectory),
       m_commands(doc.app().m_Tips, doc, doc.services().messages, dialogs, *this)
 {
 }
@@ -40,9 +40,7 @@ void TipCommandsBinding::attach(CommandRegistry& registry)
     bind(CommandId::Save, &TipCommands::Save, [this] { return CommandState{modified()}; });
     bind(CommandId::NumberOfTips, &TipCommands::NumberOfTips, always);
     bind(CommandId::TipNumberAndDate, &TipCommands::TipNumberAndDate, withTipShown);
-    // The saver settings dialog joins this step once it exists; the save comes first so
-    // the screen saver reads the Tips as they are now.
-    bind(CommandId::Saver, &TipCommands::SaveForScreenSaver, always);
+    bind(CommandId::Saver, &TipCommands::ScreenSaver, always);
 
     RecorderServices& s = m_doc.services();
     registry.setHandler(CommandId::PasswordActivate, [this, &s] {

@@ -15,10 +15,12 @@ class ScriptedTipDialogs : public TipDialogs {
         return take(edits);
     }
     std::optional<int> runDeleteNumber(int) override { return take(numbers); }
+    void runSaverSettings(int tipCount) override { saverSettingsOpened.push_back(tipCount); }
 
     std::deque<std::vector<Tip>> added;
     std::deque<std::optional<Tip>> edits;
     std::deque<std::optional<int>> numbers;
+    std::vector<int> saverSettingsOpened; // the Tip count each opening was given
     int editedNumber = 0;
     Tip editShown;
 

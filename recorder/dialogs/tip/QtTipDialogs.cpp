@@ -1,13 +1,15 @@
 #include "recorder/dialogs/tip/QtTipDialogs.h"
 
 #include "recorder/data/RecorderSettings.h"
+#include "recorder/dialogs/saver/CSaverSettingsDlg.h"
 #include "recorder/dialogs/tip/CAddTipDlg.h"
 #include "recorder/dialogs/tip/CDeleteTipNumberDlg.h"
 #include "recorder/dialogs/tip/CEditTipDlg.h"
 
 QtTipDialogs::QtTipDialogs(QWidget* parent, Messages& messages, const Clock& clock,
-                           RecorderSettings& settings)
-    : m_parent(parent), m_messages(messages), m_clock(clock), m_settings(settings)
+                           RecorderSettings& settings, std::function<std::string()> dataDirectory)
+    : m_parent(parent), m_messages(messages), m_clock(clock), m_settings(settings),
+      m_dataDirectory(std::move(dataDirectory))
 {
 }
 
@@ -42,4 +44,10 @@ std::optional<int> QtTipDialogs::runDeleteNumber(int tipCount)
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.number;
+}
+
+void QtTipDialogs::runSaverSettings(int tipCount)
+{
+    CSaverSettingsDlg dialog(m_parent, tipCount, m_dataDirectory(), m_messages);
+    dialog.exec(); // the dialog has written the file, or nothing, when it closes
 }

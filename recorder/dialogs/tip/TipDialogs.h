@@ -23,4 +23,7 @@ class TipDialogs {
 
     // The number of the Tip to delete, 1..tipCount; nothing on Cancel.
     virtual std::optional<int> runDeleteNumber(int tipCount) = 0;
+
+    // Screen Saver Settings, which rewrites the saver settings file itself on OK.
+    virtual void runSaverSettings(int tipCount) = 0;
 };

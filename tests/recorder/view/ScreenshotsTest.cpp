@@ -5,9 +5,12 @@
 #include "recorder/dialogs/format/CColorDlg.h"
 #include "recorder/dialogs/format/CColorListBox.h"
 #include "recorder/dialogs/format/CFontSizeDlg.h"
+#include "recorder/dialogs/saver/CSaverSettingsDlg.h"
 #include "recorder/dialogs/tip/CAddTipDlg.h"
 #include "recorder/dialogs/tip/CDeleteTipNumberDlg.h"
 #include "recorder/dialogs/tip/CEditTipDlg.h"
+
+#include "tests/support/TempDir.h"
 
 #include <QAction>
 #include <QDir>
@@ -79,6 +82,16 @@ TEST(Screenshots, MainWindowAndDialogs)
         Save(edit, "dialog-edit-tip");
         CDeleteTipNumberDlg deleteNumber(nullptr, tips.count(), messages);
         Save(deleteNumber, "dialog-delete-tip-number");
+        const std::pair<SaverSettings, const char*> saverModes[] = {
+            {SaverSettings{}, "dialog-saver-all-tips"},
+            {{false, false, 2, false, 10, false, true}, "dialog-saver-tip-number"},
+            {{false, true, 1, true, 5, false, false}, "dialog-saver-clock"}};
+        for (const auto& [settings, name] : saverModes) {
+            TempDir dir;
+            WriteBytes(dir.file(kSaverSettingsFileName), FormatSaverSettings(settings));
+            CSaverSettingsDlg saver(nullptr, tips.count(), dir.path(), messages);
+            Save(saver, name);
+        }
 
         // The toolbar icons at twice their size, as a high-resolution screen shows them.
         QImage icons(32 * 24, 32, QImage::Format_ARGB32);

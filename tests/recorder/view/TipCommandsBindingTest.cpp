@@ -76,7 +76,7 @@ TEST_F(TipCommandsBindingTest, SaveIsOfferedOnlyWhileThereAreUnsavedChanges)
     EXPECT_EQ(saved.back(), added);
 }
 
-TEST_F(TipCommandsBindingTest, ScreenSaverCommandSavesUnsavedTipsFirst)
+TEST_F(TipCommandsBindingTest, ScreenSaverCommandSavesUnsavedTipsThenOpensTheSettings)
 {
     const std::string before = ReadBytes(rig.tipsPath());
     registry.run(CommandId::Saver);
@@ -86,6 +86,7 @@ TEST_F(TipCommandsBindingTest, ScreenSaverCommandSavesUnsavedTipsFirst)
     registry.run(CommandId::Saver);
     EXPECT_FALSE(binding->modified());
     EXPECT_EQ(savedTips().back(), added);
+    EXPECT_EQ(dialogs.saverSettingsOpened, std::vector<int>({3, 4}));
 }
 
 TEST_F(TipCommandsBindingTest, FailedSaveNamesTheFileAndKeepsTheChanges)

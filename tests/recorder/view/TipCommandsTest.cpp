@@ -112,14 +112,15 @@ INSTANTIATE_TEST_SUITE_P(
         SaveCase{SaveOutcome::Saved, false, {}}, SaveCase{SaveOutcome::Declined, true, {}},
         SaveCase{SaveOutcome::Failed, true, {"Cannot write /data/PennivelTips.ini: disk full"}}));
 
-TEST_F(TipCommandsTest, ScreenSaverSavesOnlyUnsavedChanges)
+TEST_F(TipCommandsTest, ScreenSaverSavesOnlyUnsavedChangesThenOpensTheSettings)
 {
-    commands.SaveForScreenSaver();
+    commands.ScreenSaver();
     EXPECT_EQ(host.saves, 0);
     commands.m_bModified = true;
-    commands.SaveForScreenSaver();
+    commands.ScreenSaver();
     EXPECT_EQ(host.saves, 1);
     EXPECT_FALSE(commands.m_bModified);
+    EXPECT_EQ(dialogs.saverSettingsOpened, std::vector<int>({tips.count(), tips.count()}));
 }
 
 TEST_F(TipCommandsTest, NumberOfTipsSaysHowMany)
