@@ -11,7 +11,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-15}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(tips_file file_check settings_values)
+[ ${#targets[@]} -gt 0 ] || targets=(tips_file file_check saver_settings settings_values)
 
 cxx=$(command -v clang++-14 || true)
 if [ -z "$cxx" ]; then
