@@ -11,6 +11,7 @@ packages=(
   fonts-liberation fontconfig
   xvfb xauth xdotool
   openbox x11-apps
+  libxcb1-dev
   clang-14 libfuzzer-14-dev
 )
 
