@@ -3,10 +3,11 @@
 #include "recorder/app/CBrevantApp.h"
 #include "recorder/app/CBrevantDoc.h"
 #include "recorder/app/CMainFrame.h"
-#include "recorder/view/TipCommandsBinding.h"
 #include "recorder/app/TipsSaving.h"
 #include "recorder/view/CBrevantView.h"
 #include "recorder/view/QtFormatDialogs.h"
+#include "recorder/view/SearchCommands.h"
+#include "recorder/view/TipCommandsBinding.h"
 #include "recorder/view/TipNavigator.h"
 
 std::unique_ptr<QWidget> CreateMainWindow(CBrevantDoc& doc)
@@ -21,6 +22,8 @@ std::unique_ptr<QWidget> CreateMainWindow(CBrevantDoc& doc)
                                 [view] { view->navigator().m_bForceNewPick = true; }},
                                frame.get());
     tipCommands->attach(frame->commands());
+    auto* search = new SearchCommands(doc, view->navigator(), frame.get(), frame.get());
+    search->attach(frame->commands());
     frame->refreshCommandStates();
     frame->setCloseGuard(
         [&doc, tipCommands] { return RunClosingSteps(doc, tipCommands->modified()); });

@@ -6,9 +6,14 @@
 #include "recorder/dialogs/format/CColorListBox.h"
 #include "recorder/dialogs/format/CFontSizeDlg.h"
 #include "recorder/dialogs/saver/CSaverSettingsDlg.h"
+#include "recorder/dialogs/search/CSearchCategoryDlg.h"
+#include "recorder/dialogs/search/CSearchDateDlg.h"
+#include "recorder/dialogs/search/CSearchNumberDlg.h"
+#include "recorder/dialogs/search/CSearchTextDlg.h"
 #include "recorder/dialogs/tip/CAddTipDlg.h"
 #include "recorder/dialogs/tip/CDeleteTipNumberDlg.h"
 #include "recorder/dialogs/tip/CEditTipDlg.h"
+#include "recorder/view/TipNavigator.h"
 
 #include "tests/support/TempDir.h"
 
@@ -92,6 +97,19 @@ TEST(Screenshots, MainWindowAndDialogs)
             CSaverSettingsDlg saver(nullptr, tips.count(), dir.path(), messages);
             Save(saver, name);
         }
+
+        CSearchCategoryDlg searchCategory(nullptr, tips.count(), tips, messages);
+        Save(searchCategory, "dialog-search-category");
+        CSearchDateDlg searchDate(nullptr, tips.count(), tips, messages);
+        Save(searchDate, "dialog-search-date");
+        CSearchTextDlg searchText(nullptr, tips.count(), tips, messages,
+                                  rig.doc().app().m_SearchWords);
+        Save(searchText, "dialog-search-text");
+        CSearchNumberDlg searchNumber(nullptr, tips.count(), messages);
+        Save(searchNumber, "dialog-search-number");
+        const SearchResult found = SearchByWords(tips.tips(), SearchField::Text, {"the"}, true);
+        rig.view->navigator().ShowSearchResult({0, found.resultText, {}, {}});
+        Save(rig.frame, "main-search-result");
 
         // The toolbar icons at twice their size, as a high-resolution screen shows them.
         QImage icons(32 * 24, 32, QImage::Format_ARGB32);
