@@ -11,6 +11,7 @@ packages=(
   fonts-liberation fontconfig
   xvfb xauth xdotool
   openbox x11-apps
+  poppler-utils cups-daemon
 )
 
 missing=()

@@ -9,6 +9,11 @@
 #include "recorder/view/SearchCommands.h"
 #include "recorder/view/TipCommandsBinding.h"
 #include "recorder/view/TipNavigator.h"
+#include "platform/Messages.h"
+#include "recorder/dialogs/report/QtReportDialogs.h"
+#include "recorder/view/PrintCommands.h"
+#include "recorder/view/QtPrintDialogs.h"
+#include "recorder/view/ReportCommands.h"
 
 std::unique_ptr<QWidget> CreateMainWindow(CBrevantDoc& doc)
 {
@@ -24,6 +29,15 @@ std::unique_ptr<QWidget> CreateMainWindow(CBrevantDoc& doc)
     tipCommands->attach(frame->commands());
     auto* search = new SearchCommands(doc, view->navigator(), frame.get(), frame.get());
     search->attach(frame->commands());
+    Messages& messages = doc.services().messages;
+    auto* report = new ReportCommands(doc.app().m_Tips, messages,
+                                      std::make_unique<QtReportDialogs>(frame.get()), frame.get());
+    report->attachTo(frame->commands());
+    auto* printing = new PrintCommands(
+        doc, messages, std::make_unique<QtPrintDialogs>(frame.get()),
+        {[view] { return view->m_fScreenPxPerMm; }, [view] { view->viewport()->update(); }},
+        frame.get());
+    printing->attachTo(frame->commands());
     frame->refreshCommandStates();
     frame->setCloseGuard(
         [&doc, tipCommands] { return RunClosingSteps(doc, tipCommands->modified()); });
