@@ -17,6 +17,18 @@ void EnsureLineEnd(std::string& part)
         part.push_back('\n');
 }
 
+// A date or category is one piece. One without its line end is the start of a longer
+// line: cut it so that, line end added, it still fits one piece, or every save would
+// move the cut and shift the rest of the line into the next part.
+void CutToOnePiece(std::string& part)
+{
+    if (!part.empty() && part.back() == '\n')
+        return;
+    if (part.size() >= PieceReader::kMaxPiece)
+        part.resize(PieceReader::kMaxPiece - 1);
+    part.push_back('\n');
+}
+
 } // namespace
 
 bool LoadTipsFile(const std::string& path, TipsFileContent& content, MsRandom& random,
@@ -26,7 +38,14 @@ bool LoadTipsFile(const std::string& path, TipsFileContent& content, MsRandom& r
     const FileHandle file = OpenFile(path, "rb");
     if (!file)
         return false;
-    PieceReader reader(file.get());
+    ReadTipsFile(file.get(), content, random, clock);
+    return true;
+}
+
+void ReadTipsFile(std::FILE* file, TipsFileContent& content, MsRandom& random, const Clock& clock)
+{
+    content = {};
+    PieceReader reader(file);
     std::vector<Tip>& tips = content.tips;
     std::string piece;
     while (reader.next(piece)) {
@@ -43,36 +62,43 @@ bool LoadTipsFile(const std::string& path, TipsFileContent& content, MsRandom& r
     content.readError = reader.failed();
     for (Tip& tip : tips) {
         tip.text = UnscrambleText(tip.text, random);
-        EnsureLineEnd(tip.date);
-        EnsureLineEnd(tip.category);
+        CutToOnePiece(tip.date);
+        CutToOnePiece(tip.category);
         EnsureLineEnd(tip.text);
     }
     TimeSeed(random, clock);
-    return true;
+}
+
+std::string FormatTipRecord(const Tip& tip, MsRandom& random)
+{
+    std::string record(kTipsMarker);
+    record += '\n';
+    record += tip.date;
+    record += tip.category;
+    record += ScrambleText(tip.text, random);
+    return record;
 }
 
 SaveResult SaveTipsFile(const std::string& path, const std::vector<Tip>& tips, MsRandom& random,
-                        const Clock& clock)
+                        const Clock& clock, const SaveOptions& options)
 {
     // Each text is scrambled straight into the output: the seeds and shifts drawn are
     // those of scrambling the whole collection in place first, and the collection
     // itself is never touched, so a failed write cannot leave it scrambled.
     AtomicFileWriter writer(path);
+    if (options.replaceOnlyIf)
+        writer.replaceOnlyIf(*options.replaceOnlyIf);
     bool ok = writer.open();
-    std::string record;
     for (const Tip& tip : tips) {
         if (!ok)
             break;
-        record.assign(kTipsMarker);
-        record += '\n';
-        record += tip.date;
-        record += tip.category;
-        record += ScrambleText(tip.text, random);
-        ok = writer.write(record);
+        ok = writer.write(FormatTipRecord(tip, random));
     }
     ok = ok && writer.commit();
     TimeSeed(random, clock);
-    return ok ? SaveResult{} : SaveResult{false, writer.error()};
+    if (!ok)
+        return {false, writer.error(), writer.changedOnDisk(), {}};
+    return {true, {}, false, writer.written()};
 }
 
 std::vector<Tip> DefaultTips()

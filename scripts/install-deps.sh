@@ -12,6 +12,8 @@ packages=(
   xvfb xauth xdotool
   openbox x11-apps
   poppler-utils cups-daemon
+  clang-14 libfuzzer-14-dev
+  fortunes-min fortune-mod
 )
 
 missing=()
