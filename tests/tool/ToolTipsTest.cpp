@@ -17,13 +17,13 @@
 
 namespace {
 
-struct Run {
+struct ToolRun {
     int status;
     std::string out;
     std::string err;
 };
 
-Run Tool(const std::vector<std::string>& args, const std::string& input = {})
+ToolRun Tool(const std::vector<std::string>& args, const std::string& input = {})
 {
     std::istringstream in(input);
     std::ostringstream out, err;
@@ -113,7 +113,7 @@ TEST_F(ToolData, AddFollowsTheAddDialogRules)
     };
     std::size_t stored = 0;
     for (const auto& row : rows) {
-        const Run run = Tool(row.args, row.input);
+        const ToolRun run = Tool(row.args, row.input);
         EXPECT_EQ(run.status, row.status) << row.args.back() << run.err;
         if (row.status != kExitOk)
             continue;
@@ -136,7 +136,7 @@ TEST_F(ToolData, WritesRefusedWhileTheRecorderRunsLeaveTheFileAlone)
             ASSERT_TRUE(instance.claim());
         for (const std::vector<std::string>& args :
              {std::vector<std::string>{"add", "x"}, {"import", fortunes}}) {
-            const Run run = Tool(args);
+            const ToolRun run = Tool(args);
             EXPECT_EQ(run.status, kExitRecorderRunning) << args[0] << directoryLock;
             EXPECT_NE(run.err.find("running"), std::string::npos);
         }
@@ -160,19 +160,19 @@ TEST_F(ToolData, ListSearchAgreesWithTheRecorderSearch)
             found.push_back((*it)[2]);
         return found;
     };
-    for (const std::string& words : {"apple", "APPLE pear", "café", "tart pie", "plum", "zzz"}) {
+    for (const char* words : {"apple", "APPLE pear", "café", "tart pie", "plum", "zzz"}) {
         for (const bool every : {false, true}) {
             std::vector<std::string> args{"list", "--search", words};
             if (every)
                 args.push_back("--and");
-            const Run run = Tool(args);
+            const ToolRun run = Tool(args);
             ASSERT_EQ(run.status, kExitOk) << run.err;
             const SearchResult recorder =
                 SearchByWords(all, SearchField::Text, SearchTerms(words), !every);
             EXPECT_EQ(numbers(run.out), numbers(recorder.resultText)) << words << every;
         }
     }
-    const Run other = Tool({"list", "--category", "Other", "--search", "apple"});
+    const ToolRun other = Tool({"list", "--category", "Other", "--search", "apple"});
     EXPECT_EQ(numbers(other.out), std::vector<std::string>{"6"});
     EXPECT_NE(other.out.find("Tip #6\n12/"), std::string::npos);
 }
@@ -184,7 +184,7 @@ TEST_F(ToolData, ImportExportRoundTrip)
     const std::string fortunes =
         input("quotes.txt", "Two\n  lines\n%\n\xff raw\n%\n50%\n%%\n%\nlast, no final mark");
     const std::string prose = input("essay", "First paragraph\ngoes on.\n\nSecond.\n");
-    Run run = Tool({"import", fortunes});
+    ToolRun run = Tool({"import", fortunes});
     ASSERT_EQ(run.status, kExitOk) << run.err;
     EXPECT_NE(run.out.find("added 4 Tips"), std::string::npos);
     ASSERT_EQ(Tool({"import", "--paragraphs", "--category", "Prose", prose}).status, kExitOk);
