@@ -57,22 +57,24 @@ std::size_t Decode(std::string_view bytes, std::size_t at, char32_t& code)
     return 0;
 }
 
-void Encode(char32_t code, std::string& out)
+// Writes `code` at `out` and moves `out` past it.
+void Encode(char32_t code, char*& out)
 {
+    const auto put = [&out](char32_t byte) { *out++ = static_cast<char>(byte); };
     if (code < 0x80) {
-        out.push_back(static_cast<char>(code));
+        put(code);
     } else if (code < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (code >> 6)));
-        out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+        put(0xC0 | (code >> 6));
+        put(0x80 | (code & 0x3F));
     } else if (code < 0x10000) {
-        out.push_back(static_cast<char>(0xE0 | (code >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+        put(0xE0 | (code >> 12));
+        put(0x80 | ((code >> 6) & 0x3F));
+        put(0x80 | (code & 0x3F));
     } else {
-        out.push_back(static_cast<char>(0xF0 | (code >> 18)));
-        out.push_back(static_cast<char>(0x80 | ((code >> 12) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+        put(0xF0 | (code >> 18));
+        put(0x80 | ((code >> 12) & 0x3F));
+        put(0x80 | ((code >> 6) & 0x3F));
+        put(0x80 | (code & 0x3F));
     }
 }
 
@@ -103,20 +105,23 @@ char32_t Lower(char32_t code)
 
 void FoldCaseInto(std::string_view bytes, std::string& folded)
 {
-    folded.clear();
-    folded.reserve(bytes.size() + bytes.size() / 4);
+    // No character grows to more than twice its length when folded (two bytes become at
+    // most three), so the copy is written in place and cut to size at the end.
+    folded.resize(bytes.size() * 2);
+    char* out = folded.data();
     for (std::size_t at = 0; at < bytes.size();) {
         const auto lead = static_cast<unsigned char>(bytes[at]);
         char32_t code = 0;
         const std::size_t length = lead < 0x80 ? 0 : Decode(bytes, at, code);
         if (length == 0) {
-            folded.push_back(static_cast<char>(FoldAsciiByte(lead)));
+            *out++ = static_cast<char>(FoldAsciiByte(lead));
             ++at;
         } else {
-            Encode(Lower(code), folded);
+            Encode(Lower(code), out);
             at += length;
         }
     }
+    folded.resize(static_cast<std::size_t>(out - folded.data()));
 }
 
 std::string FoldCase(std::string_view bytes)
