@@ -29,20 +29,8 @@ void CutToOnePiece(std::string& part)
     part.push_back('\n');
 }
 
-} // namespace
-
-bool LoadTipsFile(const std::string& path, TipsFileContent& content, MsRandom& random,
-                  const Clock& clock)
-{
-    content = {};
-    const FileHandle file = OpenFile(path, "rb");
-    if (!file)
-        return false;
-    ReadTipsFile(file.get(), content, random, clock);
-    return true;
-}
-
-void ReadTipsFile(std::FILE* file, TipsFileContent& content, MsRandom& random, const Clock& clock)
+// The records as stored, texts still scrambled.
+void ReadRecords(std::FILE* file, TipsFileContent& content)
 {
     content = {};
     PieceReader reader(file);
@@ -60,11 +48,45 @@ void ReadTipsFile(std::FILE* file, TipsFileContent& content, MsRandom& random, c
         tips.push_back(std::move(tip));
     }
     content.readError = reader.failed();
-    for (Tip& tip : tips) {
-        tip.text = UnscrambleText(tip.text, random);
+}
+
+} // namespace
+
+bool ReadTipsFileRecords(const std::string& path, TipsFileContent& content)
+{
+    content = {};
+    const FileHandle file = OpenFile(path, "rb");
+    if (!file)
+        return false;
+    ReadRecords(file.get(), content);
+    return true;
+}
+
+std::string DecodeTipText(const std::string& stored, MsRandom& random)
+{
+    std::string text = UnscrambleText(stored, random);
+    EnsureLineEnd(text);
+    return text;
+}
+
+bool LoadTipsFile(const std::string& path, TipsFileContent& content, MsRandom& random,
+                  const Clock& clock)
+{
+    content = {};
+    const FileHandle file = OpenFile(path, "rb");
+    if (!file)
+        return false;
+    ReadTipsFile(file.get(), content, random, clock);
+    return true;
+}
+
+void ReadTipsFile(std::FILE* file, TipsFileContent& content, MsRandom& random, const Clock& clock)
+{
+    ReadRecords(file, content);
+    for (Tip& tip : content.tips) {
+        tip.text = DecodeTipText(tip.text, random);
         CutToOnePiece(tip.date);
         CutToOnePiece(tip.category);
-        EnsureLineEnd(tip.text);
     }
     TimeSeed(random, clock);
 }

@@ -12,6 +12,7 @@ packages=(
   xvfb xauth xdotool
   openbox x11-apps
   poppler-utils cups-daemon
+  libxcb1-dev
   clang-14 libfuzzer-14-dev
   fortunes-min fortune-mod
 )
