@@ -46,6 +46,7 @@ TEST(FortunesMin, ImportMatchesTheIndexAndExportsForStrfile)
         GTEST_SKIP() << "strfile (fortune-mod) is not installed";
     TempDir dir;
     ::setenv("PENNIVEL_DIR", dir.path().c_str(), 1);
+    ::setenv("XDG_RUNTIME_DIR", dir.path().c_str(), 1);
     std::istringstream in;
     std::ostringstream out, err;
     ASSERT_EQ(RunTool(args, ToolIo{in, out, err}), kExitOk) << err.str();

@@ -34,7 +34,12 @@ ToolRun Tool(const std::vector<std::string>& args, const std::string& input = {}
 // A data directory of the test's own for the tool to work in.
 class ToolData : public ::testing::Test {
   protected:
-    void SetUp() override { ::setenv("PENNIVEL_DIR", m_dir.path().c_str(), 1); }
+    void SetUp() override
+    {
+        ::setenv("PENNIVEL_DIR", m_dir.path().c_str(), 1);
+        // Other test programs start recorders on the shared test home at the same time.
+        ::setenv("XDG_RUNTIME_DIR", m_dir.path().c_str(), 1);
+    }
     std::string tipsFile() const { return m_dir.file(kTipsFileName); }
     std::vector<Tip> tips() const
     {
