@@ -31,6 +31,7 @@ struct ToolBenchData {
     {
         home = fs::temp_directory_path() / ("pennivel-tool-bench-" + std::to_string(::getpid()));
         fs::create_directories(home / "data");
+        fs::permissions(home, fs::perms::owner_all); // a runtime directory must be private
         ::setenv("PENNIVEL_DIR", (home / "data").c_str(), 1);
         ::setenv("XDG_RUNTIME_DIR", home.c_str(), 1);
         fortunes = (home / "sayings").string();
