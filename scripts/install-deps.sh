@@ -11,9 +11,10 @@ packages=(
   fonts-liberation fontconfig
   xvfb xauth xdotool
   openbox x11-apps
-  libxcb1-dev
   poppler-utils cups-daemon
+  libxcb1-dev
   clang-14 libfuzzer-14-dev
+  fortunes-min fortune-mod
 )
 
 missing=()

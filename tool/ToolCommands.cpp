@@ -9,8 +9,12 @@
 #include "recorder/data/RecorderSettings.h"
 #include "recorder/data/UserDataSetup.h"
 #include "tool/JsonText.h"
+#include "tool/TipsFileAccess.h"
+#include "tool/ToolExit.h"
+#include "tool/ToolTipCommands.h"
 
 #include <algorithm>
+#include <iostream>
 #include <string_view>
 
 namespace {
@@ -28,26 +32,30 @@ constexpr const char* kUsage =
     "                             file (all Tips, a new one every 10 seconds) and the\n"
     "                             recorder setting FirstTimePsswrd = 1; existing files and\n"
     "                             settings are never changed\n"
+    "  add [--date DATE] [--category NAME] TEXT\n"
+    "                             add a Tip (TEXT \"-\" reads standard input); DATE\n"
+    "                             defaults to today as MM/DD/YY, NAME to General; both\n"
+    "                             at most 20 characters, as in the Add dialog\n"
+    "  list [--category NAME] [--search WORDS [--and]]\n"
+    "                             print Tip number, date, category and text of every\n"
+    "                             Tip, or of those in the category and holding any (with\n"
+    "                             --and: every) word, letter case aside\n"
+    "  export [--format text|fortune] [FILE]\n"
+    "                             write the Tips to FILE (default standard output): as\n"
+    "                             Save Tips As Text does, or as a fortune file\n"
+    "  import [--category NAME] [--paragraphs] FILE...\n"
+    "                             add the sayings of fortune files (separated by lines\n"
+    "                             holding \"%\"), or with --paragraphs of text files (one\n"
+    "                             per paragraph), dated today; NAME defaults to each\n"
+    "                             file's base name; FILE \"-\" reads standard input\n"
     "  help, --help               show this text\n"
     "\n"
-    "FILE defaults to the file in the data directory ($PENNIVEL_DIR, else\n"
-    "~/.local/share/Pennivel).\n";
-
-constexpr int kExitIoError = 74;
-
-// The file in the data directory; false, with the reason on `err`, when the directory's
-// path is too long to hold it (the directory is then unknown, and no other file may be
-// checked in its place).
-bool DefaultFile(const char* fileName, std::string& file, std::ostream& err)
-{
-    const std::string directory = DataDirectory();
-    file = DataFilePath(directory, fileName);
-    if (!directory.empty() && file.size() <= kMaxPathLength)
-        return true;
-    err << "pennivel-tool: the data directory path is too long (at most " << kMaxPathLength
-        << " characters with the file name): set PENNIVEL_DIR to a shorter path\n";
-    return false;
-}
+    "FILE of check and dump defaults to the file in the data directory ($PENNIVEL_DIR,\n"
+    "else ~/.local/share/Pennivel). add and import refuse while Pennivel runs.\n"
+    "\n"
+    "Exit status: 0 done; 64 wrong command line; 65 data the Tips cannot take, or a\n"
+    "Tips file that is not one; 74 a file could not be read or written; 75 Pennivel is\n"
+    "running (close it and try again). check exits with its result code.\n";
 
 // Splits the words after the command into options and at most one file.
 bool ParseFileArgs(const std::vector<std::string>& args, std::vector<std::string_view> allowed,
@@ -76,7 +84,7 @@ int Check(const std::vector<std::string>& args, std::ostream& out, std::ostream&
     std::vector<std::string> options;
     std::string file;
     if (!ParseFileArgs(args, {"--settings"}, options, file, err))
-        return 64;
+        return kExitUsage;
     const bool settings = !options.empty();
     if (file.empty() && !DefaultFile(settings ? kSaverSettingsFileName : kTipsFileName, file, err))
         return kExitIoError;
@@ -91,7 +99,7 @@ int Dump(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
     std::vector<std::string> options;
     std::string file;
     if (!ParseFileArgs(args, {}, options, file, err))
-        return 64;
+        return kExitUsage;
     if (file.empty() && !DefaultFile(kTipsFileName, file, err))
         return kExitIoError;
     const std::uint32_t code = CheckTipsFile(file);
@@ -99,7 +107,7 @@ int Dump(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
     if (code == kCheckMissing || code == kCheckError ||
         (code != kCheckEmpty && !LoadTipsFile(file, content, ProcessRandom(), SystemClock()))) {
         err << "pennivel-tool: cannot read " << file << ": " << DescribeTipsCheck(code) << "\n";
-        return 2;
+        return kExitIoError;
     }
     int number = 0;
     for (const Tip& tip : content.tips) {
@@ -109,7 +117,7 @@ int Dump(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
     }
     if (content.readError) {
         err << "pennivel-tool: reading " << file << " stopped early on an error\n";
-        return 2;
+        return kExitIoError;
     }
     return 0;
 }
@@ -118,7 +126,7 @@ int Setup(const std::vector<std::string>& args, std::ostream& out, std::ostream&
 {
     if (args.size() > 1) {
         err << "pennivel-tool: setup takes no arguments\n";
-        return 64;
+        return kExitUsage;
     }
     std::string file;
     if (!DefaultFile(kTipsFileName, file, err))
@@ -129,7 +137,7 @@ int Setup(const std::vector<std::string>& args, std::ostream& out, std::ostream&
         out << "created " << created << "\n";
     if (!report.ok) {
         err << "pennivel-tool: setup failed: " << report.error << "\n";
-        return 1;
+        return kExitIoError;
     }
     if (report.created.empty())
         out << "nothing to do: Pennivel is set up\n";
@@ -140,9 +148,16 @@ int Setup(const std::vector<std::string>& args, std::ostream& out, std::ostream&
 
 int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
+    return RunTool(args, ToolIo{std::cin, out, err});
+}
+
+int RunTool(const std::vector<std::string>& args, const ToolIo& io)
+{
+    std::ostream& out = io.out;
+    std::ostream& err = io.err;
     if (args.empty()) {
         err << kUsage;
-        return 64;
+        return kExitUsage;
     }
     const std::string& command = args[0];
     if (command == "help" || command == "--help" || command == "-h") {
@@ -155,6 +170,14 @@ int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         return Dump(args, out, err);
     if (command == "setup")
         return Setup(args, out, err);
+    if (command == "add")
+        return AddCommand(args, io);
+    if (command == "list")
+        return ListCommand(args, io);
+    if (command == "export")
+        return ExportCommand(args, io);
+    if (command == "import")
+        return ImportCommand(args, io);
     err << "pennivel-tool: unknown command '" << command << "'\n\n" << kUsage;
-    return 64;
+    return kExitUsage;
 }

@@ -1,8 +1,15 @@
 #include "tool/ToolCommands.h"
 
+#include <QtGlobal>
 #include <iostream>
+#include <unistd.h>
 
 int main(int argc, char** argv)
 {
-    return RunTool(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+    // Qt's notices (such as a runtime directory it had to choose) are no concern of a
+    // script reading this tool's output.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    std::ios::sync_with_stdio(false);
+    return RunTool(std::vector<std::string>(argv + 1, argv + argc),
+                   ToolIo{std::cin, std::cout, std::cerr, ::isatty(STDERR_FILENO) == 1});
 }

@@ -2,7 +2,7 @@
 
 #include "recorder/data/TipCollection.h"
 #include "recorder/dialogs/tip/CategoryChoices.h"
-#include "recorder/dialogs/tip/TipFieldText.h"
+#include "common/fields/TipFieldText.h"
 
 #include <algorithm>
 #include <set>

@@ -5,7 +5,7 @@
 #include "recorder/data/TipCollection.h"
 #include "recorder/dialogs/search/SearchDialogLayout.h"
 #include "recorder/dialogs/tip/TipDialogTexts.h"
-#include "recorder/dialogs/tip/TipFieldText.h"
+#include "common/fields/TipFieldText.h"
 #include "recorder/dialogs/tip/VisibleLengthValidator.h"
 #include "recorder/dialogs/widgets/RadioGroupFocus.h"
 

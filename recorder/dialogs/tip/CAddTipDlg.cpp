@@ -1,11 +1,11 @@
 #include "recorder/dialogs/tip/CAddTipDlg.h"
 
 #include "common/Clock.h"
+#include "common/fields/DateChoices.h"
+#include "common/fields/TipFieldText.h"
 #include "platform/Messages.h"
-#include "recorder/dialogs/tip/DateChoices.h"
 #include "recorder/dialogs/tip/TipDialogLayout.h"
 #include "recorder/dialogs/tip/TipDialogTexts.h"
-#include "recorder/dialogs/tip/TipFieldText.h"
 #include "recorder/dialogs/tip/TipForm.h"
 #include "recorder/dialogs/widgets/MnemonicButton.h"
 

@@ -1,7 +1,7 @@
 #include "recorder/dialogs/tip/CategoryChoices.h"
 
 #include "recorder/data/TipCollection.h"
-#include "recorder/dialogs/tip/TipFieldText.h"
+#include "common/fields/TipFieldText.h"
 
 #include <QSet>
 #include <algorithm>

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "common/fields/TipFieldText.h"
+
 #include <QString>
 
 // What the Add, Edit and Delete Tip # dialogs say to the user, word for word.
 namespace TipDialogTexts {
 
-inline constexpr int kLineLimit = 20; // Date and Category, visible characters
+inline constexpr int kLineLimit = kTipLineLimit;
 
 QString EnterDateAndCategory();
 QString EnterDate();

@@ -1,9 +1,8 @@
 #include "recorder/dialogs/tip/TipForm.h"
 
-#include "common/TipsFormat.h"
+#include "common/fields/TipFieldText.h"
 #include "platform/Messages.h"
 #include "recorder/dialogs/tip/TipDialogTexts.h"
-#include "recorder/dialogs/tip/TipFieldText.h"
 #include "recorder/dialogs/tip/VisibleLengthValidator.h"
 
 #include <QComboBox>
@@ -150,15 +149,4 @@ bool TipForm::linesWithinLimit(Messages& messages)
         }
     }
     return true;
-}
-
-bool ContainsMarker(const QStringList& parts)
-{
-    const QString marker =
-        QString::fromLatin1(kTipsMarker.data(), static_cast<qsizetype>(kTipsMarker.size()));
-    for (const QString& part : parts) {
-        if (part.contains(marker))
-            return true;
-    }
-    return false;
 }

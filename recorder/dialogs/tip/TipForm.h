@@ -50,7 +50,3 @@ class TipForm : public QWidget {
     QPlainTextEdit* m_text;
     bool m_loading = false;
 };
-
-// Whether any of the parts holds the Tips file's record marker, which would split the
-// Tip into two records when the file is read back.
-bool ContainsMarker(const QStringList& parts);

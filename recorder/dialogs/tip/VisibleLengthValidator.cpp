@@ -1,6 +1,6 @@
 #include "recorder/dialogs/tip/VisibleLengthValidator.h"
 
-#include "recorder/dialogs/tip/TipFieldText.h"
+#include "common/fields/TipFieldText.h"
 
 #include <QLineEdit>
 

@@ -1,6 +1,6 @@
 #include "recorder/dialogs/tip/CategoryChoices.h"
-#include "recorder/dialogs/tip/DateChoices.h"
-#include "recorder/dialogs/tip/TipFieldText.h"
+#include "common/fields/DateChoices.h"
+#include "common/fields/TipFieldText.h"
 #include "tests/recorder/dialogs/DialogTestKit.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include <QStringList>
 #include <string>
 
 // Moves the parts of a Tip between their stored byte form (local 8-bit, a closing "\n",
@@ -22,3 +22,10 @@ QString SingleLine(const QString& text);
 int VisibleLength(const QString& text);
 
 QString TrimmedEnd(const QString& text);
+
+// The most visible characters a new or edited Date or Category may have.
+inline constexpr int kTipLineLimit = 20;
+
+// Whether any of the parts holds the Tips file's record marker, which would split the
+// Tip into two records when the file is read back.
+bool ContainsMarker(const QStringList& parts);

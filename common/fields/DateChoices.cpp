@@ -1,4 +1,4 @@
-#include "recorder/dialogs/tip/DateChoices.h"
+#include "common/fields/DateChoices.h"
 
 #include <array>
 

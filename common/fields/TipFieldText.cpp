@@ -1,6 +1,7 @@
-#include "recorder/dialogs/tip/TipFieldText.h"
+#include "common/fields/TipFieldText.h"
 
 #include "common/Tip.h"
+#include "common/TipsFormat.h"
 
 #include <QTextBoundaryFinder>
 
@@ -49,4 +50,15 @@ QString TrimmedEnd(const QString& text)
     while (end > 0 && text.at(end - 1).isSpace())
         --end;
     return text.left(end);
+}
+
+bool ContainsMarker(const QStringList& parts)
+{
+    const QString marker =
+        QString::fromLatin1(kTipsMarker.data(), static_cast<qsizetype>(kTipsMarker.size()));
+    for (const QString& part : parts) {
+        if (part.contains(marker))
+            return true;
+    }
+    return false;
 }

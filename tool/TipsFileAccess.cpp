@@ -1,0 +1,100 @@
+#include "tool/TipsFileAccess.h"
+
+#include "common/Clock.h"
+#include "common/DataFilePath.h"
+#include "common/FirstLineCheck.h"
+#include "common/MsRandom.h"
+#include "common/TipsFormat.h"
+#include "platform/DataDirectory.h"
+#include "platform/DataDirectoryLock.h"
+#include "platform/SingleInstance.h"
+#include "tool/ToolExit.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace {
+
+// The recorder's single-instance lock is named after its program file.
+constexpr const char* kRecorderInstanceName = "Pennivel";
+
+constexpr const char* kRecorderRunning =
+    "pennivel-tool: Pennivel is running; close it first, or it would save its own Tips "
+    "over these changes\n";
+
+int ReadTipsFile(const std::string& file, std::vector<Tip>& tips, bool missingIsEmpty,
+                 std::ostream& err)
+{
+    const std::uint32_t code = CheckTipsFile(file);
+    if (code == kCheckEmpty || (code == kCheckMissing && missingIsEmpty))
+        return kExitOk;
+    if (code == kCheckForeign) {
+        err << "pennivel-tool: " << file << " is not a Tips file; it is left as it is\n";
+        return kExitBadData;
+    }
+    TipsFileContent content;
+    if (code != kCheckFound || !LoadTipsFile(file, content, ProcessRandom(), SystemClock())) {
+        err << "pennivel-tool: cannot read " << file << ": " << DescribeTipsCheck(code) << "\n";
+        return kExitIoError;
+    }
+    if (content.readError) {
+        err << "pennivel-tool: reading " << file << " stopped early on an error\n";
+        return kExitIoError;
+    }
+    tips = std::move(content.tips);
+    return kExitOk;
+}
+
+} // namespace
+
+bool DefaultFile(const char* fileName, std::string& file, std::ostream& err)
+{
+    const std::string directory = DataDirectory();
+    file = DataFilePath(directory, fileName);
+    if (!directory.empty() && file.size() <= kMaxPathLength)
+        return true;
+    err << "pennivel-tool: the data directory path is too long (at most " << kMaxPathLength
+        << " characters with the file name): set PENNIVEL_DIR to a shorter path\n";
+    return false;
+}
+
+int ReadDataTips(std::vector<Tip>& tips, bool missingIsEmpty, std::ostream& err)
+{
+    std::string file;
+    if (!DefaultFile(kTipsFileName, file, err))
+        return kExitIoError;
+    return ReadTipsFile(file, tips, missingIsEmpty, err);
+}
+
+TipsWriteSession::TipsWriteSession() = default;
+TipsWriteSession::~TipsWriteSession() = default;
+
+int TipsWriteSession::begin(std::ostream& err)
+{
+    if (!DefaultFile(kTipsFileName, m_file, err))
+        return kExitIoError;
+    const std::string directory = DataDirectory();
+    std::error_code ignored;
+    std::filesystem::create_directories(directory, ignored);
+    // Held until the save is done: a recorder that starts meanwhile finds the Tips busy
+    // rather than loading the file we are about to replace.
+    m_instance = std::make_unique<SingleInstance>(QString::fromLatin1(kRecorderInstanceName));
+    m_directoryLock = std::make_unique<DataDirectoryLock>(directory);
+    if (!m_instance->claim() || m_directoryLock->state() == DataDirectoryLock::State::HeldByOther) {
+        err << kRecorderRunning;
+        return kExitRecorderRunning;
+    }
+    m_readVersion = IdentityOf(m_file);
+    return ReadTipsFile(m_file, m_tips, true, err);
+}
+
+int TipsWriteSession::save(std::ostream& err)
+{
+    SaveOptions options;
+    options.replaceOnlyIf = m_readVersion;
+    const SaveResult result = SaveTipsFile(m_file, m_tips, ProcessRandom(), SystemClock(), options);
+    if (result.ok)
+        return kExitOk;
+    err << "pennivel-tool: cannot save the Tips: " << result.error << "\n";
+    return kExitIoError;
+}

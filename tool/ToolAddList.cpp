@@ -1,0 +1,98 @@
+#include "common/TipSearch.h"
+#include "tool/NewTipFields.h"
+#include "tool/TipsFileAccess.h"
+#include "tool/ToolArgs.h"
+#include "tool/ToolExit.h"
+#include "tool/ToolTipCommands.h"
+
+#include <iterator>
+#include <span>
+
+namespace {
+
+// A line break typed into a Tip is stored as "\r\n"; a terminal wants "\n".
+std::string ForTerminal(std::string_view part)
+{
+    std::string text(WithoutLineEnd(part));
+    for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at))
+        text.erase(at, 1);
+    return text;
+}
+
+// The recorder's searches answer for a whole list; asked about one Tip at a time they
+// tell which Tips match, in the recorder's own words and letter-case rules.
+bool Matches(const Tip& tip, const std::string* category, const std::vector<std::string>& words,
+             bool everyWord)
+{
+    const std::span<const Tip> one(&tip, 1);
+    if (category && SearchExactly(one, SearchField::Category, *category).foundCount == 0)
+        return false;
+    return words.empty() || SearchByWords(one, SearchField::Text, words, !everyWord).foundCount;
+}
+
+} // namespace
+
+int AddCommand(const std::vector<std::string>& args, const ToolIo& io)
+{
+    ToolArgs parsed;
+    if (!ParseToolArgs(args, {"--date", "--category"}, {}, parsed, io.err))
+        return kExitUsage;
+    if (parsed.words.size() != 1) {
+        io.err << "pennivel-tool: add takes one TEXT (\"-\" reads standard input)\n";
+        return kExitUsage;
+    }
+    std::string text = parsed.words.front();
+    if (text == "-")
+        text.assign(std::istreambuf_iterator<char>(io.in), std::istreambuf_iterator<char>());
+    const std::string* date = parsed.value("--date");
+    const std::string* category = parsed.value("--category");
+    Tip tip;
+    const std::string problem =
+        MakeNewTip(date ? *date : TodayPart(), category ? *category : "General", text, tip);
+    if (!problem.empty()) {
+        io.err << "pennivel-tool: cannot add the Tip: " << problem << "\n";
+        return kExitBadData;
+    }
+    TipsWriteSession session;
+    if (const int status = session.begin(io.err); status != kExitOk)
+        return status;
+    session.tips().push_back(std::move(tip));
+    if (const int status = session.save(io.err); status != kExitOk)
+        return status;
+    io.out << "added Tip #" << session.tips().size() << "\n";
+    return kExitOk;
+}
+
+int ListCommand(const std::vector<std::string>& args, const ToolIo& io)
+{
+    ToolArgs parsed;
+    if (!ParseToolArgs(args, {"--category", "--search"}, {"--and"}, parsed, io.err))
+        return kExitUsage;
+    if (!parsed.words.empty() || (parsed.has("--and") && !parsed.value("--search"))) {
+        io.err << "pennivel-tool: list takes [--category NAME] [--search WORDS [--and]]\n";
+        return kExitUsage;
+    }
+    std::vector<Tip> tips;
+    if (const int status = ReadDataTips(tips, false, io.err); status != kExitOk)
+        return status;
+    const std::string* search = parsed.value("--search");
+    const std::vector<std::string> words =
+        search ? SearchTerms(*search) : std::vector<std::string>{};
+    if (search && words.empty()) {
+        io.err << "pennivel-tool: --search needs at least one word\n";
+        return kExitUsage;
+    }
+    const std::string* category = parsed.value("--category");
+    std::string block;
+    for (std::size_t i = 0; i < tips.size(); ++i) {
+        const Tip& tip = tips[i];
+        if (!Matches(tip, category, words, parsed.has("--and")))
+            continue;
+        block = "Tip #" + std::to_string(i + 1) + "\n";
+        block += ForTerminal(tip.date) + "\n" + ForTerminal(tip.category) + "\n";
+        block += ForTerminal(tip.text) + "\n\n";
+        io.out << block;
+    }
+    io.out.flush();
+    return io.out ? kExitOk : kExitIoError;
+}

@@ -1,0 +1,140 @@
+#include "common/TipsFormat.h"
+#include "tool/ImportProgress.h"
+#include "tool/NewTipFields.h"
+#include "tool/SayingReader.h"
+#include "tool/TipsFileAccess.h"
+#include "tool/ToolArgs.h"
+#include "tool/ToolExit.h"
+#include "tool/ToolTipCommands.h"
+
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
+
+namespace {
+
+struct ImportSource {
+    std::string path; // "-" for standard input
+    std::string category;
+};
+
+class FileCloser {
+  public:
+    explicit FileCloser(std::FILE* file) : m_file(file) {}
+    ~FileCloser()
+    {
+        if (m_file && m_file != stdin)
+            std::fclose(m_file);
+    }
+    FileCloser(const FileCloser&) = delete;
+    FileCloser& operator=(const FileCloser&) = delete;
+
+  private:
+    std::FILE* m_file;
+};
+
+// Appends the sayings of one source to `tips`; an exit status.
+int ImportOne(const ImportSource& source, SayingLayout layout, const std::string& date,
+              std::vector<Tip>& tips, ImportProgress& progress, std::size_t& skipped,
+              const ToolIo& io)
+{
+    const bool fromStdin = source.path == "-";
+    std::FILE* file = fromStdin ? stdin : std::fopen(source.path.c_str(), "rb");
+    if (!file) {
+        io.err << "pennivel-tool: cannot open " << source.path << ": " << std::strerror(errno)
+               << "\n";
+        return kExitIoError;
+    }
+    FileCloser closer(file);
+    struct stat info {};
+    const bool regular = ::fstat(fileno(file), &info) == 0 && S_ISREG(info.st_mode);
+    progress.startFile(source.path, regular ? static_cast<std::uint64_t>(info.st_size) : 0);
+    const std::size_t before = tips.size();
+    const bool ok = ReadSayings(
+        file, layout,
+        [&](std::string&& text) {
+            if (text.find(kTipsMarker) != std::string::npos) {
+                ++skipped;
+                return;
+            }
+            tips.push_back({date, source.category, std::move(text)});
+        },
+        [&](std::uint64_t bytes) { progress.update(bytes, tips.size() - before); });
+    if (!ok) {
+        io.err << "pennivel-tool: cannot read " << source.path << ": " << std::strerror(errno)
+               << "\n";
+        return kExitIoError;
+    }
+    io.out << source.path << ": " << tips.size() - before << " sayings\n";
+    return kExitOk;
+}
+
+// The category for each file: the one given (held to the Add dialog's rules) or the
+// file's base name.
+int ChooseSources(const ToolArgs& parsed, std::vector<ImportSource>& sources, const ToolIo& io)
+{
+    std::string given;
+    if (const std::string* category = parsed.value("--category")) {
+        Tip checked;
+        const std::string problem = MakeNewTip("-", *category, "-", checked);
+        if (!problem.empty()) {
+            io.err << "pennivel-tool: cannot import: " << problem << "\n";
+            return kExitBadData;
+        }
+        given = checked.category;
+    }
+    for (const std::string& path : parsed.words) {
+        std::string category = given;
+        if (category.empty()) {
+            category = path == "-" ? std::string("Imported") : CategoryFromFileName(path);
+            if (category.empty() || category.find(kTipsMarker) != std::string::npos) {
+                io.err << "pennivel-tool: no category can be made from the name " << path
+                       << "; give one with --category\n";
+                return kExitBadData;
+            }
+            category.push_back('\n');
+        }
+        sources.push_back({path, category});
+    }
+    return kExitOk;
+}
+
+} // namespace
+
+int ImportCommand(const std::vector<std::string>& args, const ToolIo& io)
+{
+    ToolArgs parsed;
+    if (!ParseToolArgs(args, {"--category"}, {"--paragraphs"}, parsed, io.err))
+        return kExitUsage;
+    if (parsed.words.empty()) {
+        io.err << "pennivel-tool: import takes [--category NAME] [--paragraphs] FILE...\n";
+        return kExitUsage;
+    }
+    std::vector<ImportSource> sources;
+    if (const int status = ChooseSources(parsed, sources, io); status != kExitOk)
+        return status;
+    TipsWriteSession session;
+    if (const int status = session.begin(io.err); status != kExitOk)
+        return status;
+    const SayingLayout layout =
+        parsed.has("--paragraphs") ? SayingLayout::Paragraphs : SayingLayout::Fortune;
+    const std::string date = TodayPart();
+    const std::size_t before = session.tips().size();
+    std::size_t skipped = 0;
+    {
+        ImportProgress progress(io.err, io.errIsTerminal);
+        for (const ImportSource& source : sources) {
+            const int status =
+                ImportOne(source, layout, date, session.tips(), progress, skipped, io);
+            if (status != kExitOk)
+                return status;
+        }
+    }
+    if (skipped > 0)
+        io.err << "pennivel-tool: left out " << skipped
+               << " sayings that contain the Tips file's record marker\n";
+    if (const int status = session.save(io.err); status != kExitOk)
+        return status;
+    io.out << "added " << session.tips().size() - before << " Tips\n";
+    return kExitOk;
+}
