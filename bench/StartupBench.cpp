@@ -2,6 +2,7 @@
 // platform, with a Tips file of 1,000 and of 1,000,000 Tips (texts of about 100 bytes).
 // The recorder ends right after its first paint (PENNIVEL_QUIT_AFTER_FIRST_PAINT), so
 // each figure also holds the process's own exit: an upper bound.
+#include "bench/RunToExit.h"
 #include "common/Clock.h"
 #include "common/DataFilePath.h"
 #include "common/MsRandom.h"
@@ -10,17 +11,12 @@
 #include "recorder/data/UserDataSetup.h"
 
 #include <benchmark/benchmark.h>
-#include <chrono>
 #include <filesystem>
-#include <spawn.h>
 #include <stdexcept>
 #include <string>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
-
-extern char** environ;
 
 namespace {
 
@@ -29,8 +25,7 @@ namespace fs = std::filesystem;
 // The recorder built beside this benchmark: <build>/bench/bench_X -> <build>/Pennivel.
 std::string RecorderPath()
 {
-    return (fs::read_symlink("/proc/self/exe").parent_path().parent_path() / "Pennivel")
-        .string();
+    return (fs::read_symlink("/proc/self/exe").parent_path().parent_path() / "Pennivel").string();
 }
 
 // A home of its own with the data directory set up and `count` Tips in the Tips file.
@@ -57,27 +52,6 @@ std::string PreparedHome(int count)
     return home;
 }
 
-double RunToFirstPaint(const std::string& recorder, const std::vector<std::string>& env)
-{
-    std::vector<char*> envp;
-    for (const std::string& entry : env)
-        envp.push_back(const_cast<char*>(entry.c_str()));
-    for (char** e = environ; *e; ++e)
-        envp.push_back(*e);
-    envp.push_back(nullptr);
-    char* argv[] = {const_cast<char*>(recorder.c_str()), nullptr};
-    const auto start = std::chrono::steady_clock::now();
-    pid_t pid = 0;
-    if (::posix_spawn(&pid, recorder.c_str(), nullptr, nullptr, argv, envp.data()) != 0)
-        throw std::runtime_error("cannot start " + recorder);
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    const auto end = std::chrono::steady_clock::now();
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        throw std::runtime_error("the recorder did not end normally");
-    return std::chrono::duration<double>(end - start).count();
-}
-
 void BM_StartToFirstTipPainted(benchmark::State& state)
 {
     const std::string home = PreparedHome(static_cast<int>(state.range(0)));
@@ -91,7 +65,7 @@ void BM_StartToFirstTipPainted(benchmark::State& state)
     };
     const std::string recorder = RecorderPath();
     for (auto _ : state)
-        state.SetIterationTime(RunToFirstPaint(recorder, env));
+        state.SetIterationTime(RunToExit(recorder, {}, env));
     fs::remove_all(home);
 }
 

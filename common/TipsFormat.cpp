@@ -19,8 +19,7 @@ void EnsureLineEnd(std::string& part)
 
 } // namespace
 
-bool LoadTipsFile(const std::string& path, TipsFileContent& content, MsRandom& random,
-                  const Clock& clock)
+bool ReadTipsFileRecords(const std::string& path, TipsFileContent& content)
 {
     content = {};
     const FileHandle file = OpenFile(path, "rb");
@@ -41,11 +40,25 @@ bool LoadTipsFile(const std::string& path, TipsFileContent& content, MsRandom& r
         tips.push_back(std::move(tip));
     }
     content.readError = reader.failed();
-    for (Tip& tip : tips) {
-        tip.text = UnscrambleText(tip.text, random);
+    return true;
+}
+
+std::string DecodeTipText(const std::string& stored, MsRandom& random)
+{
+    std::string text = UnscrambleText(stored, random);
+    EnsureLineEnd(text);
+    return text;
+}
+
+bool LoadTipsFile(const std::string& path, TipsFileContent& content, MsRandom& random,
+                  const Clock& clock)
+{
+    if (!ReadTipsFileRecords(path, content))
+        return false;
+    for (Tip& tip : content.tips) {
+        tip.text = DecodeTipText(tip.text, random);
         EnsureLineEnd(tip.date);
         EnsureLineEnd(tip.category);
-        EnsureLineEnd(tip.text);
     }
     TimeSeed(random, clock);
     return true;

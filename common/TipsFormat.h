@@ -19,6 +19,15 @@ struct TipsFileContent {
     bool readError = false; // reading stopped early; `tips` holds what came before
 };
 
+// Reads the records of a Tips file as they are stored: texts still scrambled, parts
+// without their closing "\n" where the file lacks one. A record cut before its text line
+// is dropped. Returns false only when the file cannot be opened.
+bool ReadTipsFileRecords(const std::string& path, TipsFileContent& content);
+
+// A stored text as every reader shows it: unscrambled (which re-seeds `random`), with
+// its closing "\n".
+std::string DecodeTipText(const std::string& stored, MsRandom& random);
+
 // Reads the records of a Tips file and unscrambles their texts, then re-seeds the
 // generator from the clock. A record cut before its text line is dropped; a text cut
 // short is kept, and every part is given its closing "\n" so a later save cannot merge

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "recorder/data/TipCycle.h"
+#include "common/TipCycle.h"
 
 #include <cstdint>
 #include <vector>

@@ -1,9 +1,9 @@
 #include "recorder/view/TipNavigator.h"
 
 #include "common/MsRandom.h"
+#include "common/RandomTipPick.h"
 #include "platform/Messages.h"
 #include "recorder/data/NavigationState.h"
-#include "recorder/data/RandomTipPick.h"
 #include "recorder/data/TipCollection.h"
 #include "recorder/view/ShowAllListing.h"
 #include "recorder/view/TipDisplay.h"

@@ -43,13 +43,26 @@ QProcessEnvironment RecorderHome::environment() const
 
 std::unique_ptr<QProcess> RecorderHome::startRecorder(const QStringList& extraEnv) const
 {
+    return start("Pennivel", {}, extraEnv, QProcess::ForwardedErrorChannel);
+}
+
+std::unique_ptr<QProcess> RecorderHome::startSaver(const QStringList& args,
+                                                   const QStringList& extraEnv) const
+{
+    return start("Pennivel.scr", args, extraEnv, QProcess::SeparateChannels);
+}
+
+std::unique_ptr<QProcess> RecorderHome::start(const QString& program, const QStringList& args,
+                                              const QStringList& extraEnv,
+                                              QProcess::ProcessChannelMode channels) const
+{
     auto process = std::make_unique<QProcess>();
     QProcessEnvironment env = environment();
     for (const QString& entry : extraEnv)
         env.insert(entry.section('=', 0, 0), entry.section('=', 1));
     process->setProcessEnvironment(env);
-    process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    process->start(BuildDir() + "/Pennivel", {});
+    process->setProcessChannelMode(channels);
+    process->start(BuildDir() + "/" + program, args);
     process->waitForStarted();
     return process;
 }

@@ -26,11 +26,12 @@ class XSession {
     // Keys in xdotool's names ("ctrl+a", "Return"), one after another.
     void keys(const QStringList& keys);
     void type(const QString& text);
+    // Any xdotool command; returns what it printed.
+    QString xdotool(const QStringList& args, int* exitCode = nullptr);
 
   private:
     void startServer(int number);
     void stopServer();
-    QString xdotool(const QStringList& args, int* exitCode = nullptr);
 
     QProcess m_server;
     QString m_display;

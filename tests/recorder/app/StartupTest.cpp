@@ -1,9 +1,9 @@
 #include "common/FirstLineCheck.h"
+#include "common/RandomTipPick.h"
 #include "common/SaverSettingsFile.h"
 #include "common/TipsFormat.h"
 #include "platform/LogFont.h"
 #include "recorder/app/FirstRun.h"
-#include "recorder/data/RandomTipPick.h"
 #include "tests/recorder/app/RecorderRig.h"
 
 #include <QBrush>

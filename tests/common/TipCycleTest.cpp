@@ -1,4 +1,4 @@
-#include "recorder/data/TipCycle.h"
+#include "common/TipCycle.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/MsRandom.h"
-#include "recorder/data/TipCycle.h"
+#include "common/TipCycle.h"
 
 // The most Tips one draw of the generator can tell apart: every number 1..32768 is
 // reached by some draw, larger numbers would not be.

@@ -1,4 +1,4 @@
-#include "recorder/data/RandomTipPick.h"
+#include "common/RandomTipPick.h"
 
 #include <gtest/gtest.h>
 #include <set>

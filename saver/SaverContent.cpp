@@ -1,0 +1,48 @@
+#include "saver/SaverContent.h"
+
+#include "common/Clock.h"
+#include "common/DataFilePath.h"
+#include "common/FirstLineCheck.h"
+#include "common/MsRandom.h"
+#include "common/TipsFormat.h"
+
+namespace {
+
+void LoadTipTexts(const std::string& dataDir, SaverContent& content, MsRandom& random,
+                  const Clock& clock)
+{
+    const std::string path = DataFilePath(dataDir, kTipsFileName);
+    const std::uint32_t check = CheckTipsFile(path);
+    if (check != kCheckFound && check != kCheckForeign)
+        return;
+    TipsFileContent file;
+    if (!ReadTipsFileRecords(path, file))
+        return;
+    content.storedTips.clear();
+    content.storedTips.reserve(file.tips.size() + 1);
+    content.storedTips.push_back(std::move(file.strayText));
+    for (Tip& tip : file.tips)
+        content.storedTips.push_back(std::move(tip.text));
+    TimeSeed(random, clock);
+}
+
+} // namespace
+
+std::string SaverContent::tipText(std::size_t number) const
+{
+    if (number == 0)
+        return storedTips.front();
+    MsRandom own;
+    return DecodeTipText(storedTips.at(number), own);
+}
+
+SaverContent LoadSaverContent(const std::string& dataDir, MsRandom& random, const Clock& clock)
+{
+    TimeSeed(random, clock);
+    SaverContent content;
+    content.dataDir = dataDir;
+    content.settings = ReadSaverSettingsByPairs(SaverSettingsPath(dataDir)).settings;
+    if (!content.settings.clock && !dataDir.empty())
+        LoadTipTexts(dataDir, content, random, clock);
+    return content;
+}
