@@ -28,6 +28,8 @@ int ExitStatus(CBrevantApp::StartResult result)
 int main(int argc, char** argv)
 {
     QApplication qtApp(argc, argv);
+    // Lets the desktop match the window to the installed entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.pennivel.Pennivel"));
     QtMessages messages;
     RecorderSettings settings;
     QtPasswordDialogs passwordDialogs(messages, settings, ProcessRandom());

@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fontconfig
   xvfb xauth xdotool
+  librsvg2-bin desktop-file-utils appstream dpkg-dev groff-base libxml2-utils
   libxcb1-dev
 )
 
