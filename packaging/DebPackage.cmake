@@ -17,7 +17,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://pennivel.org")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The display's fonts ("Times New Roman", "Courier New") map to the metric-compatible
-# Liberation fonts through fontconfig.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
+# Liberation fonts through fontconfig. The toolbar's SVG icons are drawn by a Qt
+# plugin that no binary links to.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, libqt6svg6")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "xscreensaver | xsecurelock | mate-screensaver")
 include(CPack)
