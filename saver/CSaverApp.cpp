@@ -10,14 +10,15 @@
 #include <cstdio>
 
 namespace {
-constexpr int kStatusFailed = 1;
-}
 
+// A window to draw into that cannot be used: one line on stderr, and status 1.
 int FailStart(const std::string& reason)
 {
     std::fprintf(stderr, "Pennivel.scr: %s\n", reason.c_str());
-    return kStatusFailed;
+    return 1;
 }
+
+} // namespace
 
 CSaverApp::CSaverApp(Services services, std::string dataDir)
     : m_services(services), m_dataDir(std::move(dataDir))

@@ -45,6 +45,3 @@ class CSaverApp {
     std::unique_ptr<QWindow> m_host;
     std::vector<std::unique_ptr<CTipWnd>> m_windows;
 };
-
-// Reported on stderr when a window to draw into cannot be used.
-int FailStart(const std::string& reason);

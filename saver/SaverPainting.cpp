@@ -4,6 +4,7 @@
 #include "saver/SaverScene.h"
 
 #include <QPainter>
+#include <algorithm>
 
 QFont SaverFont(int height, const QPaintDevice* device)
 {
@@ -30,7 +31,10 @@ FittedText FitSaverText(const QString& text, int startHeight, int width, int hei
 void PaintSaverFrame(QPainter& painter, const QRect& client, const SaverFrame& frame)
 {
     painter.fillRect(client, Qt::black);
-    const QString text = QString::fromLocal8Bit(frame.text).left(kMaxSaverTextCharacters);
+    // No character takes more than four bytes, so a huge Tip is never converted whole.
+    const std::size_t bytes = std::min<std::size_t>(frame.text.size(), 4 * kMaxSaverTextCharacters);
+    const QString text = QString::fromLocal8Bit(frame.text.data(), static_cast<qsizetype>(bytes))
+                             .left(kMaxSaverTextCharacters);
     if (text.isEmpty())
         return;
     const FittedText fitted =

@@ -48,11 +48,6 @@ TEST(SaverPainting, BlackWithTheTextInItsColourCentred)
     EXPECT_NEAR((top + bottom) / 2, image.height() / 2, 24);
 }
 
-TEST(SaverPainting, EmptyTextLeavesTheWindowBlack)
-{
-    EXPECT_EQ(InkedRows(Paint({"", SaverColour(6), kClockFontHeight})).first, -1);
-}
-
 struct FitCase {
     const char* name;
     int characters;

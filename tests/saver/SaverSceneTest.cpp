@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 #include <optional>
-#include <set>
 
 namespace {
 
@@ -76,27 +75,6 @@ TEST(SaverContent, ShortFilesAndTheSecondsShortcut)
     tipsEverySecond.timer = 1;
     data.settingsBytes(FirstLines(tipsEverySecond, 12));
     EXPECT_EQ(data.load()->settings, tipsEverySecond);
-}
-
-TEST(SaverContent, AllTipsPaintsGoThroughEveryTipInChangingColours)
-{
-    DataDir data;
-    data.settings(AllTips());
-    data.tips(3);
-    SaverScene scene(data.load(), data.random, data.clock);
-    std::set<std::string> texts;
-    std::string previousText;
-    ColorRef previousColour;
-    for (int paint = 0; paint < 3; ++paint) {
-        const SaverFrame frame = scene.nextFrame();
-        texts.insert(frame.text);
-        EXPECT_NE(frame.text, previousText);
-        EXPECT_NE(frame.colour, previousColour);
-        previousText = frame.text;
-        previousColour = frame.colour;
-    }
-    EXPECT_EQ(texts.size(), 3u);
-    EXPECT_NE(scene.nextFrame().text, previousText);
 }
 
 } // namespace

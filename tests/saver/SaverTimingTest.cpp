@@ -3,7 +3,6 @@
 #include "saver/SaverColours.h"
 
 #include <gtest/gtest.h>
-#include <set>
 
 namespace {
 
@@ -85,39 +84,5 @@ const ColourRuleCase kColourRules[] = {
 
 INSTANTIATE_TEST_SUITE_P(Table, ColourRules, testing::ValuesIn(kColourRules),
                          [](const auto& info) { return info.param.name; });
-
-TEST(ColourCycle, SixDifferentThenNeverTheSameAcrossTheTurn)
-{
-    for (std::uint32_t seed = 0; seed < 500; ++seed) {
-        MsRandom random;
-        random.seed(seed * 7919);
-        ColourCycle cycle;
-        int previous = 0;
-        for (int round = 0; round < 4; ++round) {
-            std::set<int> seen;
-            for (int i = 0; i < kSaverColourCount; ++i) {
-                const int colour = cycle.next(random);
-                ASSERT_GE(colour, 1);
-                ASSERT_LE(colour, kSaverColourCount);
-                if (i == 0) {
-                    ASSERT_NE(colour, previous) << "seed " << seed;
-                }
-                seen.insert(colour);
-                previous = colour;
-            }
-            ASSERT_EQ(seen.size(), 6u) << "seed " << seed;
-        }
-    }
-}
-
-TEST(ColourCycle, TheSixColours)
-{
-    EXPECT_EQ(SaverColour(1).value, 0xFF00FFu);
-    EXPECT_EQ(SaverColour(2).value, 0xFFFF00u);
-    EXPECT_EQ(SaverColour(3).value, 0x00FF00u);
-    EXPECT_EQ(SaverColour(4).value, 0x00FFFFu);
-    EXPECT_EQ(SaverColour(5).value, 0x0000FFu);
-    EXPECT_EQ(SaverColour(6).value, 0xFFFFFFu);
-}
 
 } // namespace

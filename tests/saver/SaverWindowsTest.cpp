@@ -33,19 +33,6 @@ void Wheel(QWidget& w)
     QApplication::sendEvent(&w, &event);
 }
 
-void KeyUp(QWidget& w)
-{
-    QKeyEvent event(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier, "a");
-    QApplication::sendEvent(&w, &event);
-}
-
-void ButtonUp(QWidget& w)
-{
-    QMouseEvent event(QEvent::MouseButtonRelease, QPointF(5, 5), w.mapToGlobal(QPointF(5, 5)),
-                      Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(&w, &event);
-}
-
 class SaverInput : public testing::TestWithParam<InputCase> {};
 
 TEST_P(SaverInput, EndsOnlyOnPressesAndRealMoves)
@@ -94,8 +81,8 @@ const InputCase kInputs[] = {
     {"LeftButton", [](QWidget& w) { QTest::mousePress(&w, Qt::LeftButton); }, true},
     {"MiddleButton", [](QWidget& w) { QTest::mousePress(&w, Qt::MiddleButton); }, true},
     {"RightButton", [](QWidget& w) { QTest::mousePress(&w, Qt::RightButton); }, true},
-    {"KeyUp", KeyUp, false},
-    {"ButtonUp", ButtonUp, false},
+    {"KeyUp", [](QWidget& w) { QTest::keyRelease(&w, Qt::Key_A); }, false},
+    {"ButtonUp", [](QWidget& w) { QTest::mouseRelease(&w, Qt::LeftButton); }, false},
     {"Wheel", Wheel, false},
 };
 
@@ -154,9 +141,12 @@ TEST(SaverStart, FullScreenCoversEveryScreen)
     FixedClock clock(0);
     CSaverApp app({messages, random, clock}, dir.path());
     EXPECT_EQ(app.InitInstance({SaverMode::FullScreen, 0, {}}), std::nullopt);
-    ASSERT_EQ(app.windows().size(), QGuiApplication::screens().size());
-    EXPECT_EQ(app.windows()[0]->geometry(), QGuiApplication::primaryScreen()->geometry());
-    EXPECT_GT(app.windows()[0]->timerId(), 0);
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    ASSERT_EQ(app.windows().size(), static_cast<std::size_t>(screens.size()));
+    for (qsizetype i = 0; i < screens.size(); ++i) {
+        EXPECT_EQ(app.windows()[static_cast<std::size_t>(i)]->geometry(), screens[i]->geometry());
+        EXPECT_GT(app.windows()[static_cast<std::size_t>(i)]->timerId(), 0);
+    }
     EXPECT_TRUE(messages.texts().isEmpty());
 }
 

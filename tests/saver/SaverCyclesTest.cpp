@@ -1,38 +1,47 @@
-#include "saver/SaverTipCycle.h"
 #include "common/MsRandom.h"
 #include "saver/ClockText.h"
+#include "saver/SaverColours.h"
+#include "saver/SaverTipCycle.h"
 
 #include <gtest/gtest.h>
 #include <set>
 
 namespace {
 
-TEST(SaverTipCycle, ThreeTipsEachOnceAndNoRepeatAtTheTurn)
+// Over many seeds, each cycle of `size` draws gives every value 1..size once, and no
+// value comes twice in a row, not even at the turn of a cycle.
+template <class Cycle, class Next> void ExpectWholeCyclesWithoutRepeat(int size, Next next)
 {
     for (std::uint32_t seed = 0; seed < 300; ++seed) {
         MsRandom random;
         random.seed(seed * 104729);
-        SaverTipCycle cycle;
+        Cycle cycle;
         int previous = 0;
         for (int round = 0; round < 5; ++round) {
             std::set<int> seen;
-            for (int i = 0; i < 3; ++i) {
-                const int tip = cycle.next(random, 3);
-                ASSERT_NE(tip, previous) << "seed " << seed << " round " << round;
-                seen.insert(tip);
-                previous = tip;
+            for (int i = 0; i < size; ++i) {
+                const int value = next(cycle, random);
+                ASSERT_NE(value, previous) << "seed " << seed << " round " << round;
+                seen.insert(value);
+                previous = value;
             }
-            ASSERT_EQ(seen, (std::set<int>{1, 2, 3})) << "seed " << seed;
+            ASSERT_EQ(static_cast<int>(seen.size()), size) << "seed " << seed;
+            ASSERT_EQ(*seen.begin(), 1);
+            ASSERT_EQ(*seen.rbegin(), size);
         }
     }
 }
 
-TEST(SaverTipCycle, OneTipAlways)
+TEST(SaverCycles, ColoursSixDifferentThenAnotherAtTheTurn)
 {
-    MsRandom random;
-    SaverTipCycle cycle;
-    for (int i = 0; i < 5; ++i)
-        EXPECT_EQ(cycle.next(random, 1), 1);
+    ExpectWholeCyclesWithoutRepeat<ColourCycle>(
+        kSaverColourCount, [](ColourCycle& cycle, MsRandom& random) { return cycle.next(random); });
+}
+
+TEST(SaverCycles, ThreeTipsEachOnceThenAnotherAtTheTurn)
+{
+    ExpectWholeCyclesWithoutRepeat<SaverTipCycle>(
+        3, [](SaverTipCycle& cycle, MsRandom& random) { return cycle.next(random, 3); });
 }
 
 // Beyond what one draw tells apart: the cycle still shows every Tip once and ends.
