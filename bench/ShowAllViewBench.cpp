@@ -2,52 +2,23 @@
 // time from the command to the listing painted, then a scroll through it one page at a
 // time, each page step timed from the scroll to the repainted window.
 #include "bench/BenchApplication.h"
-#include "common/Clock.h"
+#include "bench/BenchRecorder.h"
 #include "common/MsRandom.h"
-#include "platform/Messages.h"
 #include "recorder/app/CBrevantApp.h"
 #include "recorder/app/CBrevantDoc.h"
 #include "recorder/app/CMainFrame.h"
-#include "recorder/data/RecorderSettings.h"
-#include "recorder/data/UserDataSetup.h"
-#include "recorder/dialogs/password/PasswordDialogs.h"
 #include "recorder/view/CBrevantView.h"
-#include "recorder/view/FormatDialogs.h"
 
 #include <QAction>
 #include <QScrollBar>
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <chrono>
-#include <filesystem>
 #include <vector>
 
 namespace {
 
-namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
-
-class QuietMessages : public Messages {
-  public:
-    MessageAnswer show(const QString&, MessageIcon, MessageButtons, const MessageOptions&) override
-    {
-        return MessageAnswer::Ok;
-    }
-};
-
-class NoPassword : public PasswordDialogs {
-  public:
-    bool askStartupPassword(const std::string&) override { return true; }
-    bool setNewPassword() override { return false; }
-    bool changePassword() override { return false; }
-};
-
-class NoFormatDialogs : public FormatDialogs {
-  public:
-    std::optional<LogFont> chooseFont(const LogFont&) override { return std::nullopt; }
-    std::optional<ColorRef> chooseFontColor() override { return std::nullopt; }
-    std::optional<ColorRef> chooseBackgroundColor() override { return std::nullopt; }
-};
 
 TipCollection HundredThousandTips()
 {
@@ -70,22 +41,12 @@ double Millis(Clock::duration elapsed)
 void BM_ShowAllInTheWindow(benchmark::State& state)
 {
     EnsureBenchApplication();
-    std::string pattern = (fs::temp_directory_path() / "pennivel-showall-XXXXXX").string();
-    const fs::path home = ::mkdtemp(pattern.data());
-    const std::string dataDir = (home / "data").string();
-    RecorderSettings settings(QString::fromStdString((home / "Pennivel.conf").string()));
-    SetUpUserData(dataDir, settings);
-    QuietMessages messages;
-    NoPassword passwords;
-    MsRandom random;
-    FixedClock clock(1'700'000'123);
-    CBrevantApp app({messages, settings, passwords, random, clock, [&] { return dataDir; }},
-                    nullptr);
-    if (!app.OpenDocument()) {
+    BenchRecorder recorder(HundredThousandTips());
+    if (!recorder.started) {
         state.SkipWithError("recorder did not start");
         return;
     }
-    app.m_Tips = HundredThousandTips();
+    CBrevantApp& app = *recorder.app;
 
     for (auto _ : state) {
         CMainFrame frame;
@@ -118,7 +79,6 @@ void BM_ShowAllInTheWindow(benchmark::State& state)
         state.counters["page_max_ms"] = steps.back();
         state.counters["listing_lines"] = bar->maximum() / std::max(1, bar->singleStep());
     }
-    fs::remove_all(home);
 }
 BENCHMARK(BM_ShowAllInTheWindow)->Iterations(3)->Unit(benchmark::kMillisecond);
 

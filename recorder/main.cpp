@@ -5,9 +5,11 @@
 #include "recorder/data/RecorderSettings.h"
 #include "recorder/dialogs/password/PasswordDialogs.h"
 #include "recorder/view/MainWindow.h"
+#include "resources/RecorderResources.h"
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QIcon>
 
 namespace {
 
@@ -28,6 +30,10 @@ int ExitStatus(CBrevantApp::StartResult result)
 int main(int argc, char** argv)
 {
     QApplication qtApp(argc, argv);
+    // Every window inherits it: the password dialog and the start-up failures come
+    // before the main window exists.
+    InitRecorderResources();
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/pennivel.svg")));
     // Lets the desktop match the window to the installed entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.pennivel.Pennivel"));
     QtMessages messages;

@@ -10,8 +10,10 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fontconfig
   xvfb xauth xdotool
+  openbox x11-apps
   librsvg2-bin desktop-file-utils appstream dpkg-dev groff-base libxml2-utils
   libxcb1-dev
+  poppler-utils cups-daemon
 )
 
 missing=()

@@ -1,5 +1,7 @@
 #include "recorder/app/CAboutDlg.h"
 
+#include "recorder/dialogs/widgets/DialogSize.h"
+
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QIcon>
@@ -54,7 +56,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
     buttons->addWidget(contact);
     buttons->addStretch();
     layout->addLayout(buttons, 0, 2, 2, 1);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    SizeToContent(*this);
 }
 
 CContact::CContact(QWidget* parent) : QDialog(parent)
@@ -66,5 +68,5 @@ CContact::CContact(QWidget* parent) : QDialog(parent)
     layout->addWidget(Line(QStringLiteral("Kestrow\nPennivel support\nsupport@kestrow.example"),
                            "contactDetails", this));
     layout->addWidget(OkButton(this), 0, Qt::AlignHCenter);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    SizeToContent(*this);
 }

@@ -3,6 +3,7 @@
 #include "recorder/app/CAboutDlg.h"
 #include "recorder/app/CommandMenus.h"
 #include "recorder/app/HelpWindow.h"
+#include "recorder/commands/CommandTable.h"
 #include "resources/RecorderResources.h"
 
 #include <QAction>
@@ -43,10 +44,10 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
     InitRecorderResources();
     setObjectName(QStringLiteral("mainFrame"));
     setWindowTitle(QStringLiteral("Pennivel - Tips"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/pennivel.svg")));
 
     m_menus = std::make_unique<CommandMenus>(this, m_commands);
     m_menus->fillMenuBar(*menuBar());
+    returnFocusAfterCommands();
 
     m_toolBar = new QToolBar(QStringLiteral("Toolbar"), this);
     m_toolBar->setObjectName(QStringLiteral("toolBar"));
@@ -107,6 +108,22 @@ void CMainFrame::attachFrameCommands()
     });
     m_commands.setHandler(CommandId::HelpTopics, [this] { showHelpTopics(); });
     m_commands.setHandler(CommandId::About, [this] { showAbout(); });
+}
+
+void CMainFrame::returnFocusAfterCommands()
+{
+    // A command chosen from the keyboard-driven menu bar hands the focus back to the menu
+    // bar once its message box or dialog closes, where Page Up and Page Down then do
+    // nothing. Connected after the command's own handler, so this runs when it is done.
+    for (const CommandRow& row : CommandTable())
+        if (QAction* command = action(row.id))
+            connect(command, &QAction::triggered, this, &CMainFrame::focusView);
+}
+
+void CMainFrame::focusView()
+{
+    if (QWidget* view = centralWidget())
+        view->setFocus(Qt::OtherFocusReason);
 }
 
 void CMainFrame::setStatusTexts(const QString& number, const QString& date, const QString& category)

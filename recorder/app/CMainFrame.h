@@ -38,6 +38,9 @@ class CMainFrame : public QMainWindow {
     // Runs a command the way its menu item does, states refreshed afterwards.
     void runCommand(CommandId id);
 
+    // Gives the keyboard focus back to the Tip view, where the scrolling keys work.
+    void focusView();
+
     void showHelpTopics();
     void showAbout();
 
@@ -50,6 +53,7 @@ class CMainFrame : public QMainWindow {
   private:
     void createStatusBar();
     void attachFrameCommands();
+    void returnFocusAfterCommands();
 
     CommandRegistry m_commands;
     std::unique_ptr<CommandMenus> m_menus;

@@ -63,8 +63,13 @@ CommandMenus::CommandMenus(QObject* owner, const CommandRegistry& registry) : m_
         action->setShortcutContext(Qt::WindowShortcut);
         if (row.toolbarSlot != 0)
             action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(row.name))));
-        if (row.mark != CommandMark::None)
+        if (row.mark != CommandMark::None) {
             action->setCheckable(true);
+            // Beside an icon the styles show a checked item only as a faint frame around
+            // the icon; without it the menu shows a clear check or radio mark. The
+            // toolbar button keeps the icon and shows the state by staying pressed.
+            action->setIconVisibleInMenu(false);
+        }
         if (row.mark == CommandMark::Radio) {
             const QString key =
                 QString::fromLatin1(row.menu) + QString::fromLatin1(row.submenu ? row.submenu : "");

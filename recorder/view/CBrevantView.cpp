@@ -38,7 +38,7 @@ CBrevantView::CBrevantView(CBrevantDoc& doc, CMainFrame& frame,
     m_format = std::make_unique<FormatCommands>(doc, services.settings, services.messages,
                                                 *m_dialogs, [this] { repaintAll(); });
     CommandRegistry& commands = frame.commands();
-    m_format->attachTo(commands);
+    m_format->attach(commands);
     m_navigator = std::make_unique<TipNavigator>(doc, doc.app().m_Tips, services.messages,
                                                  services.random, *this);
     AttachNavigationCommands(commands, *m_navigator, doc, doc.app().m_Tips, [&services] {

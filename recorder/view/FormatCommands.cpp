@@ -83,7 +83,7 @@ void FormatCommands::OnEnableClick()
     m_settings.write(Key::DisableScreen, m_doc.m_DisableScreen ? 1 : 0);
 }
 
-void FormatCommands::attachTo(CommandRegistry& commands)
+void FormatCommands::attach(CommandRegistry& commands)
 {
     commands.setHandler(CommandId::Font, [this] { OnFont(); });
     commands.setHandler(CommandId::FontColor, [this] { OnFontColor(); });

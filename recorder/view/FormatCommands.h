@@ -26,7 +26,7 @@ class FormatCommands {
     void OnEnableClick();
 
     // Attaches the commands above and their menu states.
-    void attachTo(CommandRegistry& commands);
+    void attach(CommandRegistry& commands);
 
   private:
     void setAlignment(int alignment);

@@ -1,12 +1,18 @@
 #include "recorder/view/MainWindow.h"
 
+#include "platform/Messages.h"
 #include "recorder/app/CBrevantApp.h"
 #include "recorder/app/CBrevantDoc.h"
 #include "recorder/app/CMainFrame.h"
-#include "recorder/view/TipCommandsBinding.h"
 #include "recorder/app/TipsSaving.h"
+#include "recorder/dialogs/report/QtReportDialogs.h"
 #include "recorder/view/CBrevantView.h"
+#include "recorder/view/PrintCommands.h"
 #include "recorder/view/QtFormatDialogs.h"
+#include "recorder/view/QtPrintDialogs.h"
+#include "recorder/view/ReportCommands.h"
+#include "recorder/view/SearchCommands.h"
+#include "recorder/view/TipCommandsBinding.h"
 #include "recorder/view/TipNavigator.h"
 
 std::unique_ptr<QWidget> CreateMainWindow(CBrevantDoc& doc)
@@ -21,6 +27,17 @@ std::unique_ptr<QWidget> CreateMainWindow(CBrevantDoc& doc)
                                 [view] { view->navigator().m_bForceNewPick = true; }},
                                frame.get());
     tipCommands->attach(frame->commands());
+    auto* search = new SearchCommands(doc, view->navigator(), frame.get(), frame.get());
+    search->attach(frame->commands());
+    Messages& messages = doc.services().messages;
+    auto* report = new ReportCommands(doc.app().m_Tips, messages,
+                                      std::make_unique<QtReportDialogs>(frame.get()), frame.get());
+    report->attach(frame->commands());
+    auto* printing = new PrintCommands(
+        doc, messages, std::make_unique<QtPrintDialogs>(frame.get()),
+        {[view] { return view->m_fScreenPxPerMm; }, [view] { view->viewport()->update(); }},
+        frame.get());
+    printing->attach(frame->commands());
     frame->refreshCommandStates();
     frame->setCloseGuard(
         [&doc, tipCommands] { return RunClosingSteps(doc, tipCommands->modified()); });

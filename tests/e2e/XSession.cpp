@@ -3,6 +3,7 @@
 #include "tests/e2e/RecorderProcess.h"
 
 #include <QFileInfo>
+#include <QThread>
 #include <unistd.h>
 
 XSession::XSession()
@@ -54,7 +55,45 @@ void XSession::stopServer()
 
 XSession::~XSession()
 {
+    if (m_windowManager.state() != QProcess::NotRunning) {
+        m_windowManager.terminate();
+        m_windowManager.waitForFinished(5000);
+    }
     stopServer();
+}
+
+bool XSession::startWindowManager()
+{
+    // Windows mapped before it has taken over are adopted all the same.
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DISPLAY"), m_display);
+    m_windowManager.setProcessEnvironment(env);
+    m_windowManager.start(QStringLiteral("openbox"), {});
+    return m_windowManager.waitForStarted(5000);
+}
+
+QByteArray XSession::grabScreen()
+{
+    QProcess grab;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DISPLAY"), m_display);
+    grab.setProcessEnvironment(env);
+    grab.start(QStringLiteral("xwd"), {"-root", "-silent"});
+    grab.waitForFinished(10000);
+    return grab.readAllStandardOutput();
+}
+
+QByteArray XSession::settledScreen()
+{
+    QByteArray shown = grabScreen();
+    for (int i = 0; i < 50; ++i) {
+        QThread::msleep(200);
+        QByteArray again = grabScreen();
+        if (again == shown)
+            break;
+        shown = std::move(again);
+    }
+    return shown;
 }
 
 QString XSession::serverState() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -23,6 +24,13 @@ class XSession {
     // focus (there is no window manager to do it). False on timeout.
     bool focusWindow(const QString& title, int timeoutMs = 15000);
     bool windowExists(const QString& title);
+    // Runs a window manager (openbox) on the server, so windows get the focus as on a
+    // desktop: a closing dialog hands it back to the window it came from. False when it
+    // cannot start.
+    bool startWindowManager();
+    // The pixels of the whole screen once it has stopped changing, to compare.
+    QByteArray settledScreen();
+
     // Keys in xdotool's names ("ctrl+a", "Return"), one after another.
     void keys(const QStringList& keys);
     void type(const QString& text);
@@ -32,7 +40,9 @@ class XSession {
   private:
     void startServer(int number);
     void stopServer();
+    QByteArray grabScreen();
 
     QProcess m_server;
+    QProcess m_windowManager;
     QString m_display;
 };

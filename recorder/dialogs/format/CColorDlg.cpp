@@ -1,10 +1,19 @@
 #include "recorder/dialogs/format/CColorDlg.h"
 
 #include "recorder/dialogs/format/CColorListBox.h"
+#include "recorder/dialogs/widgets/DialogSize.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
+
+namespace {
+
+const QString kFontColorLabel = QStringLiteral("Font Color:");
+const QString kBackgroundColorLabel = QStringLiteral("Background Color:");
+
+} // namespace
 
 CColorDlg::CColorDlg(const QString& label, QWidget* parent)
     : QDialog(parent), m_list(new CColorListBox(this))
@@ -15,11 +24,14 @@ CColorDlg::CColorDlg(const QString& label, QWidget* parent)
 
     auto* caption = new QLabel(label, this);
     caption->setObjectName(QStringLiteral("colorLabel"));
+    // Both dialogs are one design, so one size: room for the longer of the two labels.
+    const QFontMetrics metrics = caption->fontMetrics();
+    caption->setMinimumWidth(std::max(metrics.horizontalAdvance(kFontColorLabel),
+                                      metrics.horizontalAdvance(kBackgroundColorLabel)));
     for (const ColorRef c : PaletteColors())
         m_list->addColor(c);
     const int frame = 2 * m_list->frameWidth();
-    m_list->setFixedHeight(m_list->count() * CColorListBox::kItemHeight + frame);
-    m_list->setFixedWidth(90);
+    m_list->setMinimumHeight(m_list->count() * CColorListBox::kItemHeight + frame);
 
     auto* ok = new QPushButton(QStringLiteral("&OK"), this);
     ok->setObjectName(QStringLiteral("okButton"));
@@ -32,10 +44,10 @@ CColorDlg::CColorDlg(const QString& label, QWidget* parent)
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(caption);
-    layout->addWidget(m_list);
+    layout->addWidget(m_list, 1);
     layout->addWidget(ok);
     layout->addWidget(cancel);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    SizeToDesign(*this, {58, 247});
     m_list->setFocus();
 }
 
@@ -50,9 +62,8 @@ void CColorDlg::accept()
     QDialog::accept();
 }
 
-CFontColorDlg::CFontColorDlg(QWidget* parent) : CColorDlg(QStringLiteral("Font Color:"), parent) {}
+CFontColorDlg::CFontColorDlg(QWidget* parent) : CColorDlg(kFontColorLabel, parent) {}
 
-CBackgroundColorDlg::CBackgroundColorDlg(QWidget* parent)
-    : CColorDlg(QStringLiteral("Background Color:"), parent)
+CBackgroundColorDlg::CBackgroundColorDlg(QWidget* parent) : CColorDlg(kBackgroundColorLabel, parent)
 {
 }

@@ -4,6 +4,9 @@
 
 #include <QFontInfo>
 #include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
 #include <cmath>
 #include <cstdlib>
 
@@ -30,9 +33,31 @@ CFontSizeDlg::CFontSizeDlg(const LogFont& current, int dpiY, Messages& messages,
     setOptions(QFontDialog::DontUseNativeDialog | QFontDialog::ScalableFonts);
     setCurrentFont(StartingFont(current, dpiY));
     // Underline, strike-out and colour have no place in the display font.
-    for (QGroupBox* box : findChildren<QGroupBox*>())
+    for (QGroupBox* box : findChildren<QGroupBox*>()) {
         if (box->title() == QFontDialog::tr("Effects"))
             box->hide();
+        else if (box->title() == QFontDialog::tr("Sample"))
+            showSampleIn(box);
+    }
+}
+
+void CFontSizeDlg::showSampleIn(QGroupBox* box)
+{
+    // The toolkit's own sample is a line box that takes no room of its own: without the
+    // effects beside it, it shrinks to a sliver, and a large size scrolls the text out of
+    // sight. The sample text is shown centred instead, cut at the edges when it is large.
+    auto* lineBox = box->findChild<QLineEdit*>();
+    if (!lineBox || !box->layout())
+        return;
+    lineBox->hide();
+    auto* sample = new QLabel(lineBox->text(), box);
+    sample->setObjectName(QStringLiteral("fontSample"));
+    sample->setAlignment(Qt::AlignCenter);
+    sample->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    sample->setMinimumHeight(6 * sample->fontMetrics().height());
+    sample->setFont(currentFont());
+    box->layout()->addWidget(sample);
+    connect(this, &QFontDialog::currentFontChanged, sample, &QLabel::setFont);
 }
 
 void CFontSizeDlg::accept()

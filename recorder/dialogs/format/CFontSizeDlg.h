@@ -5,11 +5,11 @@
 #include <QFontDialog>
 
 class Messages;
+class QGroupBox;
 
 // The font dialog of the Format command: scalable fonts only, sizes of 8 to 72 points,
-// no effects. OK
-// with a size outside the range says so and keeps the dialog open. After OK the caller
-// reads `logFont`.
+// no effects, a sample in the chosen face, size and style. OK with a size outside the
+// range says so and keeps the dialog open. After OK the caller reads `logFont`.
 class CFontSizeDlg : public QFontDialog {
     Q_OBJECT
   public:
@@ -24,6 +24,8 @@ class CFontSizeDlg : public QFontDialog {
     void accept() override;
 
   private:
+    void showSampleIn(QGroupBox* box);
+
     int m_dpiY;
     Messages& m_messages;
 };

@@ -47,6 +47,8 @@ void CChangePasswordDlg::refuse(const char* message, bool clearOld, bool clearNe
         verifyPassword.clear();
     }
     exchangeData(false);
+    // Retyping starts in the first emptied box, not in the Verify box where OK was pressed.
+    (clearOld ? m_oldBox : m_newBox)->setFocus();
 }
 
 void CChangePasswordDlg::onOk()

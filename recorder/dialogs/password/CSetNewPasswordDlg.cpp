@@ -48,6 +48,7 @@ void CSetNewPasswordDlg::onOk()
         newPassword.clear();
         verifyPassword.clear();
         exchangeData(false);
+        m_newBox->setFocus(); // retyping starts in the first box again
         return;
     }
     m_settings.write(Key::Password, ScramblePassword(PasswordBoxes::Bytes(newPassword), m_random));

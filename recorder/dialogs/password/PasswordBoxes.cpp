@@ -1,5 +1,7 @@
 #include "recorder/dialogs/password/PasswordBoxes.h"
 
+#include "recorder/dialogs/widgets/DialogSize.h"
+
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -32,6 +34,7 @@ QPushButton* Finish(QDialog* dialog, QFormLayout* form, const QString& okText,
     auto* layout = new QVBoxLayout(dialog);
     layout->addLayout(form);
     layout->addWidget(buttons);
+    SizeToContent(*dialog);
     return ok;
 }
 

@@ -15,7 +15,8 @@ namespace PasswordBoxes {
 // A masked box with its label in `form`, findable by `objectName`.
 QLineEdit* Add(QFormLayout* form, const QString& label, const char* objectName);
 
-// Lays out `form` above the two buttons and returns the OK button, which the dialog
+// Lays out `form` above the two buttons, sizes the dialog (its title is set by then)
+// and returns the OK button, which the dialog
 // connects to its own check; the cancel button (and Esc) end the dialog unchecked.
 QPushButton* Finish(QDialog* dialog, QFormLayout* form, const QString& okText,
                     const QString& cancelText);

@@ -82,7 +82,8 @@ SaverSettingsControls LayOutSaverSettings(QDialog* dialog)
     c.ok->setDefault(true);
     c.cancel = new MnemonicButton(QObject::tr("&Cancel"), dialog);
     c.cancel->setObjectName(QStringLiteral("cancelButton"));
-    LayOutTipDialog(dialog, content, {c.ok, c.cancel});
+    // No design size of its own: the two groups side by side decide it.
+    LayOutTipDialog(dialog, content, {c.ok, c.cancel}, QSize(0, 0), DialogResizing::Fixed);
 
     QWidget* order[] = {c.allTips, c.tipRadio, c.clock, c.tipNumberBox, c.changeTimer, c.everyBox,
                         c.seconds, c.minutes,  c.hours, c.ok,           c.cancel};

@@ -36,7 +36,7 @@ CAddTipDlg::CAddTipDlg(QWidget* parent, int tipCount, const TipCollection& tips,
     m_exit->setObjectName(QStringLiteral("exitButton"));
     m_exit->setDefault(true);
     m_exit->setWhatsThis(tr("Closes the dialog; asks first when a typed Tip was not added."));
-    LayOutTipDialog(this, m_form, {m_add, m_exit});
+    LayOutTipDialog(this, m_form, {m_add, m_exit}, kTipDialogDesign, DialogResizing::Free);
 
     m_form->setNumberLabel(numberLabel);
     m_form->setCategoryChoices(m_categories.entries());

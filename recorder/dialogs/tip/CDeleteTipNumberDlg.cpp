@@ -4,62 +4,12 @@
 #include "recorder/dialogs/tip/TipDialogLayout.h"
 #include "recorder/dialogs/tip/TipDialogTexts.h"
 #include "recorder/dialogs/widgets/MnemonicButton.h"
+#include "recorder/dialogs/widgets/WholeNumberBox.h"
 
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSpinBox>
-#include <climits>
-
-namespace {
-
-// Typing may go beyond the Tips so the user hears which numbers there are; the arrows
-// stay within 1..tipCount.
-class TipNumberBox : public QSpinBox {
-  public:
-    TipNumberBox(int tipCount, QWidget* parent) : QSpinBox(parent), m_tipCount(tipCount)
-    {
-        setRange(0, INT_MAX);
-        setAlignment(Qt::AlignRight);
-        setButtonSymbols(QAbstractSpinBox::UpDownArrows);
-    }
-
-    void stepBy(int steps) override
-    {
-        const long long wanted = static_cast<long long>(value()) + steps;
-        setValue(static_cast<int>(std::clamp<long long>(wanted, 1, std::max(1, m_tipCount))));
-        selectAll();
-    }
-
-    // An emptied box is taken as 0, a number of no Tip, so OK explains the range
-    // instead of quietly going back to the last number.
-    QValidator::State validate(QString& input, int& pos) const override
-    {
-        return input.isEmpty() ? QValidator::Acceptable : QSpinBox::validate(input, pos);
-    }
-
-    int valueFromText(const QString& text) const override
-    {
-        return text.isEmpty() ? 0 : QSpinBox::valueFromText(text);
-    }
-
-  protected:
-    StepEnabled stepEnabled() const override
-    {
-        StepEnabled enabled = StepNone;
-        if (value() < m_tipCount)
-            enabled |= StepUpEnabled;
-        if (value() > 1)
-            enabled |= StepDownEnabled;
-        return enabled;
-    }
-
-  private:
-    int m_tipCount;
-};
-
-} // namespace
 
 CDeleteTipNumberDlg::CDeleteTipNumberDlg(QWidget* parent, int tipCount, Messages& messages)
     : QDialog(parent), tipCount(tipCount), information(TipDialogTexts::TipCountLine(tipCount)),
@@ -74,7 +24,7 @@ CDeleteTipNumberDlg::CDeleteTipNumberDlg(QWidget* parent, int tipCount, Messages
     info->setReadOnly(true);
     info->setFocusPolicy(Qt::NoFocus);
     info->setFrame(false);
-    m_number = new TipNumberBox(tipCount, content);
+    m_number = new WholeNumberBox(tipCount, content);
     m_number->setObjectName(QStringLiteral("numberBox"));
     m_number->setValue(number);
     m_number->setEnabled(tipCount != 1);
@@ -92,21 +42,21 @@ CDeleteTipNumberDlg::CDeleteTipNumberDlg(QWidget* parent, int tipCount, Messages
     ok->setDefault(true);
     auto* cancel = new MnemonicButton(tr("&Cancel"), this);
     cancel->setObjectName(QStringLiteral("cancelButton"));
-    LayOutTipDialog(this, content, {ok, cancel});
+    LayOutTipDialog(this, content, {ok, cancel}, {150, 57}, DialogResizing::Fixed);
     connect(ok, &QPushButton::clicked, this, &CDeleteTipNumberDlg::accept);
     connect(cancel, &QPushButton::clicked, this, &CDeleteTipNumberDlg::reject);
-    m_number->setFocus();
-    m_number->selectAll();
+    m_number->retype();
 }
 
 void CDeleteTipNumberDlg::accept()
 {
-    m_number->interpretText();
-    number = m_number->value();
+    const std::optional<int> typed = m_number->readNumber(m_messages);
+    if (!typed)
+        return;
+    number = *typed;
     if (number < 1 || number > tipCount) {
         m_messages.show(TipDialogTexts::NumberOutOfRange(tipCount), MessageIcon::Warning);
-        m_number->setFocus();
-        m_number->selectAll();
+        m_number->retype();
         return;
     }
     QDialog::accept();

@@ -4,7 +4,7 @@
 
 class Messages;
 class QLineEdit;
-class QSpinBox;
+class WholeNumberBox;
 
 // "Delete Tip #": asks which Tip to delete. It only hands the number back; the caller
 // shows that Tip and asks before deleting it.
@@ -21,5 +21,5 @@ class CDeleteTipNumberDlg : public QDialog {
 
   private:
     Messages& m_messages;
-    QSpinBox* m_number;
+    WholeNumberBox* m_number;
 };

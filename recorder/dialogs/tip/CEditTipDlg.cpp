@@ -33,7 +33,7 @@ CEditTipDlg::CEditTipDlg(QWidget* parent, int tipNumber, const Tip& tip, int tip
     m_exit->setObjectName(QStringLiteral("exitButton"));
     m_exit->setDefault(true);
     m_exit->setWhatsThis(tr("Closes the dialog; asks first when there are unsaved changes."));
-    LayOutTipDialog(this, m_form, {m_save, m_exit});
+    LayOutTipDialog(this, m_form, {m_save, m_exit}, kTipDialogDesign, DialogResizing::Free);
 
     m_form->setNumberLabel(numberLabel);
     m_form->load(date, category, text);

@@ -8,15 +8,11 @@
 #include <string_view>
 #include <unordered_set>
 
-namespace {
-
 bool SortsBefore(const QString& a, const QString& b)
 {
     const int byCase = QString::compare(a, b, Qt::CaseInsensitive);
     return byCase != 0 ? byCase < 0 : a < b;
 }
-
-} // namespace
 
 CategoryChoices::CategoryChoices(const TipCollection& tips, int tipCount)
 {

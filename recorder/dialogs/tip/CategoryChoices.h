@@ -21,5 +21,8 @@ class CategoryChoices {
     QStringList m_entries;
 };
 
+// The order of the boxes' sorted lists: letter case aside, then upper case first.
+bool SortsBefore(const QString& a, const QString& b);
+
 // The position of `text` in `list` compared without regard to case, or -1.
 int IndexIgnoringCase(const QStringList& list, const QString& text);

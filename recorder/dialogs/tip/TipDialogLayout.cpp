@@ -29,7 +29,8 @@ void AddContextHelpKey(QDialog* dialog)
 
 } // namespace
 
-void LayOutTipDialog(QDialog* dialog, QWidget* content, std::initializer_list<QPushButton*> buttons)
+void LayOutTipDialog(QDialog* dialog, QWidget* content, std::initializer_list<QPushButton*> buttons,
+                     QSize designUnits, DialogResizing resizing)
 {
     auto* row = new QHBoxLayout;
     row->addStretch();
@@ -41,4 +42,5 @@ void LayOutTipDialog(QDialog* dialog, QWidget* content, std::initializer_list<QP
     dialog->setWindowFlag(Qt::WindowContextHelpButtonHint, true);
     AddContextHelpKey(dialog);
     dialog->setModal(true);
+    SizeToDesign(*dialog, designUnits, resizing);
 }

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStyleOptionMenuItem>
 #include <QToolBar>
 #include <gtest/gtest.h>
 
@@ -172,4 +173,33 @@ TEST(MainFrame, AcceleratorsReachTheirCommands)
     EXPECT_EQ(keys(CommandId::Edit), QStringList{"Ctrl+E"});
     EXPECT_EQ(keys(CommandId::Save), QStringList{"Ctrl+S"});
     EXPECT_EQ(keys(CommandId::Latest), QStringList{});
+}
+
+namespace {
+
+// Hands out the options a menu gives its style to draw an item.
+class InspectedMenu : public QMenu {
+  public:
+    QStyleOptionMenuItem optionsFor(QAction* action) const
+    {
+        QStyleOptionMenuItem options;
+        initStyleOption(&options, action);
+        return options;
+    }
+};
+
+} // namespace
+
+// Beside an icon the styles draw a checked item as a faint frame only.
+TEST(MainFrame, MarkedMenuItemsGetAClearMark)
+{
+    CMainFrame frame;
+    const InspectedMenu menu;
+    for (const CommandId id :
+         {CommandId::EnableClick, CommandId::ShowTipNumber, CommandId::PasswordActivate,
+          CommandId::AlignCenter, CommandId::AlignLeft, CommandId::AtRandom, CommandId::InOrder}) {
+        const QStyleOptionMenuItem options = menu.optionsFor(frame.action(id));
+        EXPECT_NE(options.checkType, QStyleOptionMenuItem::NotCheckable) << int(id);
+        EXPECT_TRUE(options.icon.isNull()) << int(id);
+    }
 }

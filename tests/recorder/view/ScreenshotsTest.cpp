@@ -1,20 +1,34 @@
 #include "tests/recorder/view/ViewRig.h"
 
+#include "common/TipReport.h"
 #include "recorder/app/CAboutDlg.h"
 #include "recorder/app/HelpWindow.h"
 #include "recorder/dialogs/format/CColorDlg.h"
 #include "recorder/dialogs/format/CColorListBox.h"
 #include "recorder/dialogs/format/CFontSizeDlg.h"
 #include "recorder/dialogs/saver/CSaverSettingsDlg.h"
+#include "recorder/dialogs/search/CSearchCategoryDlg.h"
+#include "recorder/dialogs/search/CSearchDateDlg.h"
+#include "recorder/dialogs/search/CSearchNumberDlg.h"
+#include "recorder/dialogs/search/CSearchTextDlg.h"
 #include "recorder/dialogs/tip/CAddTipDlg.h"
 #include "recorder/dialogs/tip/CDeleteTipNumberDlg.h"
 #include "recorder/dialogs/tip/CEditTipDlg.h"
+#include "recorder/view/TipNavigator.h"
 
+#include "recorder/dialogs/report/CReportDlg.h"
+#include "recorder/dialogs/report/QtReportDialogs.h"
+#include "recorder/view/PrintCommands.h"
+#include "recorder/view/QtPrintDialogs.h"
 #include "tests/support/TempDir.h"
 
 #include <QAction>
 #include <QDir>
+#include <QFileDialog>
 #include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QToolBar>
 #include <gtest/gtest.h>
 
@@ -93,6 +107,19 @@ TEST(Screenshots, MainWindowAndDialogs)
             Save(saver, name);
         }
 
+        CSearchCategoryDlg searchCategory(nullptr, tips.count(), tips, messages);
+        Save(searchCategory, "dialog-search-category");
+        CSearchDateDlg searchDate(nullptr, tips.count(), tips, messages);
+        Save(searchDate, "dialog-search-date");
+        CSearchTextDlg searchText(nullptr, tips.count(), tips, messages,
+                                  rig.doc().app().m_SearchWords);
+        Save(searchText, "dialog-search-text");
+        CSearchNumberDlg searchNumber(nullptr, tips.count(), messages);
+        Save(searchNumber, "dialog-search-number");
+        const SearchResult found = SearchByWords(tips.tips(), SearchField::Text, {"the"}, true);
+        rig.view->navigator().ShowSearchResult({0, found.resultText, {}, {}});
+        Save(rig.frame, "main-search-result");
+
         // The toolbar icons at twice their size, as a high-resolution screen shows them.
         QImage icons(32 * 24, 32, QImage::Format_ARGB32);
         icons.fill(Qt::white);
@@ -106,4 +133,39 @@ TEST(Screenshots, MainWindowAndDialogs)
         painter.end();
         icons.save(QDir(ShotDir()).filePath(QStringLiteral("toolbar-icons-2x.png")));
     }
+}
+
+namespace {
+
+// Shows the real preview window of the page instead of running it, and pictures it.
+class PicturedPreview : public PrintDialogs {
+  public:
+    bool runPrintSetup(QPrinter&) override { return false; }
+    bool runPrintDialog(QPrinter&) override { return false; }
+    void runPreview(QPrinter& printer, const std::function<void(QPrinter&)>& paint) override
+    {
+        const auto dialog = MakePrintPreviewDialog(printer, nullptr, paint);
+        dialog->resize(700, 900);
+        Save(*dialog, "window-print-preview");
+    }
+};
+
+} // namespace
+
+TEST(Screenshots, ReportSaveAsTextAndPrinting)
+{
+    if (ShotDir().isEmpty())
+        GTEST_SKIP() << "set PENNIVEL_SCREENSHOTS to a directory to take them";
+    QDir().mkpath(ShotDir());
+    ViewRig rig;
+    rig.frame.runCommand(CommandId::Next);
+    CReportDlg report(nullptr, BuildReport(rig.doc().app().m_Tips.tips()));
+    Save(report, "dialog-report");
+    TempDir folder;
+    Save(*MakeTextFileDialog(nullptr, QString::fromStdString(folder.path())),
+         "dialog-save-as-text");
+    PrintCommands printing(rig.doc(), rig.recorder.messages, std::make_unique<PicturedPreview>(),
+                           {[] { return 3.0f; }, [] {}});
+    Save(*MakePrintDialog(printing.printer(), nullptr, true), "dialog-print-setup");
+    printing.PrintPreview();
 }

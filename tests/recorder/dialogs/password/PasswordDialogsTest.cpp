@@ -7,6 +7,7 @@
 #include "tests/recorder/dialogs/DialogTestKit.h"
 #include "tests/support/TempDir.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <gtest/gtest.h>
 
@@ -33,8 +34,10 @@ QString Text(QDialog& dialog, const char* box)
     return Child<QLineEdit>(dialog, box)->text();
 }
 
+// OK pressed while the cursor is in the last box, as Enter there does.
 void PressOk(QDialog& dialog)
 {
+    dialog.findChildren<QLineEdit*>().constLast()->setFocus();
     QTest::mouseClick(Child<QPushButton>(dialog, "okButton"), Qt::LeftButton);
 }
 
@@ -136,6 +139,7 @@ TEST(SetNewPasswordDlg, RulesAndWhatIsStored)
             EXPECT_EQ(rig.storedPassword(), "");
             EXPECT_TRUE(Text(dialog, "newPassword").isEmpty());
             EXPECT_TRUE(Text(dialog, "verifyPassword").isEmpty());
+            EXPECT_EQ(QApplication::focusWidget(), Child<QLineEdit>(dialog, "newPassword"));
         }
     }
 }
@@ -146,12 +150,13 @@ TEST(ChangePasswordDlg, RulesAndWhichBoxesAreEmptied)
         QString oldPassword, newPassword, verify;
         QStringList messages;
         bool oldKept, newKept;
+        const char* retypeIn; // the box with the cursor after the message
     };
     const Case cases[] = {
-        {"Se", "fresh", "fresh", {kTooShort}, false, false},
-        {"Secret", "fr", "fr", {kTooShort}, true, false},
-        {"secret", "fresh", "fresh", {kInvalidOld}, false, true},
-        {"Secret", "fresh", "freSh", {kChangeMismatch}, true, false},
+        {"Se", "fresh", "fresh", {kTooShort}, false, false, "oldPassword"},
+        {"Secret", "fr", "fr", {kTooShort}, true, false, "newPassword"},
+        {"secret", "fresh", "fresh", {kInvalidOld}, false, true, "oldPassword"},
+        {"Secret", "fresh", "freSh", {kChangeMismatch}, true, false, "newPassword"},
     };
     for (const Case& c : cases) {
         SettingsRig rig;
@@ -167,6 +172,7 @@ TEST(ChangePasswordDlg, RulesAndWhichBoxesAreEmptied)
         EXPECT_EQ(Text(dialog, "oldPassword").isEmpty(), !c.oldKept);
         EXPECT_EQ(Text(dialog, "newPassword").isEmpty(), !c.newKept);
         EXPECT_EQ(Text(dialog, "verifyPassword").isEmpty(), !c.newKept);
+        EXPECT_EQ(QApplication::focusWidget(), Child<QLineEdit>(dialog, c.retypeIn));
         EXPECT_EQ(rig.storedPassword(), "Secret");
     }
 }

@@ -40,7 +40,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(NumberCase{12, "12", {}, true}, NumberCase{12, "1", {}, true},
                       NumberCase{12, "13", {"Please enter a number between 1 and 12."}, false},
                       NumberCase{12, "0", {"Please enter a number between 1 and 12."}, false},
-                      NumberCase{12, "", {"Please enter a number between 1 and 12."}, false},
+                      NumberCase{12, "", {"Please enter a whole number."}, false},
                       NumberCase{12, "-3x", {}, true}, // only digits reach the box
                       NumberCase{1000000, "999999", {}, true}));
 

@@ -1,0 +1,141 @@
+#include "common/TipSearch.h"
+
+#include "common/CaseFolding.h"
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+const std::string& PartOf(const Tip& tip, SearchField field)
+{
+    switch (field) {
+    case SearchField::Date: return tip.date;
+    case SearchField::Category: return tip.category;
+    case SearchField::Text: break;
+    }
+    return tip.text;
+}
+
+// One folded word, found by Horspool's method with ASCII letters folded on the fly, so
+// a Tip in plain ASCII (nearly all of them) is searched where it lies, without a copy.
+class FoldedWord {
+  public:
+    explicit FoldedWord(std::string folded) : m_word(std::move(folded))
+    {
+        m_skip.fill(m_word.size());
+        for (std::size_t i = 0; i + 1 < m_word.size(); ++i)
+            m_skip[static_cast<unsigned char>(m_word[i])] = m_word.size() - 1 - i;
+    }
+
+    bool foundIn(std::string_view text) const
+    {
+        const std::size_t length = m_word.size();
+        if (length == 0 || length > text.size())
+            return false;
+        const auto at = [&](std::size_t i) {
+            return FoldAsciiByte(static_cast<unsigned char>(text[i]));
+        };
+        for (std::size_t start = 0; start + length <= text.size();) {
+            const unsigned char last = at(start + length - 1);
+            if (last == static_cast<unsigned char>(m_word[length - 1])) {
+                std::size_t i = 0;
+                while (i + 1 < length && at(start + i) == static_cast<unsigned char>(m_word[i]))
+                    ++i;
+                if (i + 1 == length)
+                    return true;
+            }
+            start += m_skip[last];
+        }
+        return false;
+    }
+
+  private:
+    std::string m_word;
+    std::array<std::size_t, 256> m_skip{};
+};
+
+class WordMatcher {
+  public:
+    WordMatcher(const std::vector<std::string>& terms, bool orMode) : m_orMode(orMode)
+    {
+        for (const std::string& term : terms)
+            m_words.emplace_back(FoldCase(term));
+    }
+
+    bool matches(std::string_view part)
+    {
+        if (m_words.empty())
+            return false;
+        // Text beyond ASCII may change length when folded (and a few characters fold to
+        // ASCII letters), so it is searched in its folded copy.
+        if (!IsAscii(part)) {
+            FoldCaseInto(part, m_folded);
+            part = m_folded;
+        }
+        for (const FoldedWord& word : m_words) {
+            if (word.foundIn(part) == m_orMode)
+                return m_orMode;
+        }
+        return !m_orMode;
+    }
+
+  private:
+    bool m_orMode;
+    std::vector<FoldedWord> m_words;
+    std::string m_folded;
+};
+
+template <class Matches>
+SearchResult Collect(std::span<const Tip> tips, SearchField field, Matches&& matches)
+{
+    SearchResult result;
+    for (std::size_t i = 0; i < tips.size(); ++i) {
+        const Tip& tip = tips[i];
+        if (!matches(PartOf(tip, field)))
+            continue;
+        const int number = static_cast<int>(i) + 1;
+        result.resultText += "\nTip #";
+        result.resultText += std::to_string(number);
+        result.resultText += '\n';
+        result.resultText += tip.date;
+        result.resultText += tip.text;
+        result.lastFound = number;
+        ++result.foundCount;
+    }
+    if (result.foundCount != 1)
+        result.lastFound = 0;
+    return result;
+}
+
+} // namespace
+
+std::vector<std::string> SearchTerms(std::string_view typed)
+{
+    std::vector<std::string> terms;
+    std::size_t at = 0;
+    while (at < typed.size()) {
+        const std::size_t start = typed.find_first_not_of(' ', at);
+        if (start == std::string_view::npos)
+            break;
+        const std::size_t end = std::min(typed.find(' ', start), typed.size());
+        terms.emplace_back(typed.substr(start, end - start));
+        at = end;
+    }
+    return terms;
+}
+
+SearchResult SearchByWords(std::span<const Tip> tips, SearchField field,
+                           const std::vector<std::string>& terms, bool orMode)
+{
+    WordMatcher matcher(terms, orMode);
+    return Collect(tips, field, [&](const std::string& part) { return matcher.matches(part); });
+}
+
+SearchResult SearchExactly(std::span<const Tip> tips, SearchField field, std::string_view entry)
+{
+    return Collect(tips, field, [entry](const std::string& part) {
+        const std::string_view view(part);
+        return view.substr(0, view.find('\n')) == entry;
+    });
+}

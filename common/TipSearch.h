@@ -1,0 +1,34 @@
+#pragma once
+
+#include "common/Tip.h"
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Searching the Tips by one of their parts, as the recorder's Search dialogs do and as a
+// script may: typed words matched regardless of case, or a list entry matched exactly.
+
+enum class SearchField { Date, Category, Text };
+
+// The words of a typed search: every run of characters other than the space, in order.
+// Tabs and every other character belong to the words.
+std::vector<std::string> SearchTerms(std::string_view typed);
+
+struct SearchResult {
+    // Per hit, in Tip order: "\nTip #" + number + "\n", then its date and its text.
+    std::string resultText;
+    int foundCount = 0;
+    // The hit's number when exactly one Tip matched, else 0.
+    int lastFound = 0;
+};
+
+// A Tip (number = position in `tips` + 1) matches when any word (`orMode`) or every word
+// occurs inside the searched part, its line end included, letter case aside (see
+// FoldCase). No words match nothing in either mode.
+SearchResult SearchByWords(std::span<const Tip> tips, SearchField field,
+                           const std::vector<std::string>& terms, bool orMode);
+
+// Tips whose searched part, up to its first "\n", equals `entry` byte for byte.
+SearchResult SearchExactly(std::span<const Tip> tips, SearchField field, std::string_view entry);
