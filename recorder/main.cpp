@@ -34,6 +34,8 @@ int main(int argc, char** argv)
     // before the main window exists.
     InitRecorderResources();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/pennivel.svg")));
+    // Lets the desktop match the window to the installed entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.pennivel.Pennivel"));
     QtMessages messages;
     RecorderSettings settings;
     QtPasswordDialogs passwordDialogs(messages, settings, ProcessRandom());

@@ -11,6 +11,7 @@ packages=(
   fonts-liberation fontconfig
   xvfb xauth xdotool
   openbox x11-apps
+  librsvg2-bin desktop-file-utils appstream dpkg-dev groff-base libxml2-utils
   poppler-utils cups-daemon
   libxcb1-dev
   clang-14 libfuzzer-14-dev
