@@ -1,11 +1,65 @@
 #include "common/AtomicFile.h"
 
-#include <cerrno>
-#include <cstring>
-#include <filesystem>
-#include <random>
+#include "common/FileSystemCalls.h"
+#include "common/NewFileNames.h"
 
-namespace fs = std::filesystem;
+#include <cerrno>
+#include <climits>
+#include <csignal>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr std::size_t kWriteChunk = 1 << 20;
+
+// A file-size limit must make the write fail with EFBIG, reported like a full disk,
+// instead of killing the program that still holds the unsaved data.
+void IgnoreFileSizeSignal()
+{
+    static const bool ignored = std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR;
+    (void)ignored;
+}
+
+FileIdentity IdentityFrom(const struct stat& st)
+{
+    return {static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino),
+            static_cast<std::int64_t>(st.st_size),
+            static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec};
+}
+
+std::optional<FileIdentity> IdentityOfOpen(int fd)
+{
+    struct stat st {};
+    if (::fstat(fd, &st) != 0)
+        return std::nullopt;
+    return IdentityFrom(st);
+}
+
+// Asks the directory to record a rename. Best effort, as databases do it: the new file
+// is complete and in place whatever this answers.
+void FlushDirectoryOf(const std::string& path)
+{
+    const int dir = sys::Open(DirectoryOf(path), O_RDONLY | O_DIRECTORY);
+    if (dir < 0)
+        return;
+    sys::Fsync(dir);
+    sys::Close(dir);
+}
+
+} // namespace
+
+std::optional<FileIdentity> IdentityOf(const std::string& path)
+{
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0)
+        return std::nullopt;
+    return IdentityFrom(st);
+}
 
 AtomicFileWriter::AtomicFileWriter(std::string targetPath) : m_target(std::move(targetPath)) {}
 
@@ -16,71 +70,191 @@ AtomicFileWriter::~AtomicFileWriter()
 
 bool AtomicFileWriter::fail(const char* what, int errorNumber)
 {
+    return failWith(std::string(what) + " " + m_target + ": " + std::strerror(errorNumber));
+}
+
+bool AtomicFileWriter::failWith(std::string message)
+{
     if (m_error.empty())
-        m_error = std::string(what) + " " + m_target + ": " + std::strerror(errorNumber);
+        m_error = std::move(message);
     discard();
     return false;
 }
 
 void AtomicFileWriter::discard()
 {
-    if (m_file) {
-        std::fclose(m_file);
-        m_file = nullptr;
+    if (m_fd >= 0) {
+        sys::Close(m_fd);
+        m_fd = -1;
     }
     if (!m_tempPath.empty()) {
-        std::remove(m_tempPath.c_str());
+        ::unlink(m_tempPath.c_str());
         m_tempPath.clear();
     }
+    m_buffer.clear();
+    m_opened = false;
+}
+
+bool AtomicFileWriter::resolveTarget()
+{
+    struct stat st {};
+    m_final = m_target;
+    if (::lstat(m_target.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
+        char resolved[PATH_MAX];
+        if (!::realpath(m_target.c_str(), resolved))
+            return errno == ENOENT
+                       ? failWith("The link " + m_target + " points to a file that does not exist")
+                       : fail("Cannot follow the link", errno);
+        m_final = resolved;
+    }
+    m_oldExists = ::stat(m_final.c_str(), &st) == 0;
+    if (!m_oldExists)
+        return errno == ENOENT ? true : fail("Cannot reach", errno);
+    if (!S_ISREG(st.st_mode))
+        return fail("Cannot replace", EISDIR);
+    // Replacing a file the user may not write would sidestep its protection.
+    if (::faccessat(AT_FDCWD, m_final.c_str(), W_OK, AT_EACCESS) != 0)
+        return fail("Cannot replace", errno);
+    m_oldMode = st.st_mode & 07777;
+    m_oldUid = st.st_uid;
+    m_oldGid = st.st_gid;
+    m_oldSize = st.st_size;
+    return true;
 }
 
 bool AtomicFileWriter::open()
 {
-    std::random_device entropy;
+    discard();
+    m_inPlace = false;
+    IgnoreFileSizeSignal();
+    if (!resolveTarget() || !createNewFile())
+        return false;
+    m_opened = true;
+    return true;
+}
+
+bool AtomicFileWriter::createNewFile()
+{
+    RemoveLeftoverNewFiles(m_final);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        std::string candidate = m_target + ".new-" + std::to_string(entropy() % 1000000000u);
-        // "x" refuses to reuse a name that exists, so two writers never share a file.
-        errno = 0;
-        m_file = std::fopen(candidate.c_str(), "wbx");
-        if (m_file) {
+        std::string candidate = NewFileNameFor(m_final);
+        m_fd = sys::Open(candidate, O_WRONLY | O_CREAT | O_EXCL, 0600);
+        if (m_fd >= 0) {
             m_tempPath = std::move(candidate);
-            std::setvbuf(m_file, nullptr, _IOFBF, 1 << 20);
+            // Held until the file is closed: the sign that this file is not a leftover.
+            ::flock(m_fd, LOCK_EX);
+            return takeOldFileRights();
+        }
+        if (errno == EEXIST)
+            continue;
+        const int refused = errno;
+        if ((refused == EACCES || refused == EPERM) && m_oldExists) {
+            m_inPlace = true;
             return true;
         }
-        if (errno != EEXIST)
-            return fail("Cannot create a new file beside", errno);
+        return fail("Cannot create a new file beside", refused);
     }
     return fail("Cannot create a new file beside", EEXIST);
 }
 
+bool AtomicFileWriter::takeOldFileRights()
+{
+    if (!m_oldExists)
+        return true;
+    struct stat st {};
+    if (::fstat(m_fd, &st) == 0 && (st.st_uid != m_oldUid || st.st_gid != m_oldGid) &&
+        sys::Fchown(m_fd, m_oldUid, m_oldGid) != 0)
+        sys::Fchown(m_fd, static_cast<uid_t>(-1), m_oldGid); // the group alone, if that is allowed
+    if (sys::Fchmod(m_fd, m_oldMode) != 0)
+        return fail("Cannot keep the permissions of", errno);
+    return true;
+}
+
+bool AtomicFileWriter::writeOut(std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const ssize_t written = sys::Write(m_fd, bytes.data(), bytes.size());
+        if (written <= 0)
+            return fail("Cannot write", written < 0 ? errno : EIO);
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
 bool AtomicFileWriter::write(std::string_view bytes)
 {
-    if (!m_file)
+    if (!m_opened)
         return false;
-    if (std::fwrite(bytes.data(), 1, bytes.size(), m_file) != bytes.size())
-        return fail("Cannot write", errno ? errno : EIO);
-    return true;
+    m_buffer.append(bytes);
+    if (m_inPlace || m_buffer.size() < kWriteChunk)
+        return true;
+    const bool ok = writeOut(m_buffer);
+    m_buffer.clear();
+    return ok;
+}
+
+bool AtomicFileWriter::isStillExpected(const std::optional<FileIdentity>& current)
+{
+    if (!m_expected || current == m_expected)
+        return true;
+    m_changedOnDisk = true;
+    return failWith(m_target + " was changed by another program since it was read");
 }
 
 bool AtomicFileWriter::commit()
 {
-    if (!m_file)
+    if (!m_opened)
         return false;
-    if (!FlushToDisk(m_file))
-        return fail("Cannot write", errno ? errno : EIO);
-    const int closed = std::fclose(m_file);
-    m_file = nullptr;
-    if (closed != 0)
-        return fail("Cannot write", errno ? errno : EIO);
-    std::error_code ec;
-    const fs::file_status old = fs::status(m_target, ec);
-    if (!ec && fs::exists(old)) {
-        fs::permissions(m_tempPath, old.permissions(), ec);
-        if (ec)
-            return fail("Cannot keep the permissions of", ec.value());
-    }
-    if (std::rename(m_tempPath.c_str(), m_target.c_str()) != 0)
+    const bool ok = m_inPlace ? commitInPlace() : commitNewFile();
+    if (ok)
+        discard();
+    return ok;
+}
+
+bool AtomicFileWriter::commitNewFile()
+{
+    if (!writeOut(m_buffer))
+        return false;
+    if (sys::Fsync(m_fd) != 0)
+        return fail("Cannot write", errno);
+    const std::optional<FileIdentity> written = IdentityOfOpen(m_fd);
+    const int fd = m_fd;
+    m_fd = -1;
+    if (sys::Close(fd) != 0)
+        return fail("Cannot write", errno);
+    if (!isStillExpected(IdentityOf(m_final)))
+        return false;
+    if (sys::Rename(m_tempPath, m_final) != 0)
         return fail("Cannot replace", errno);
     m_tempPath.clear();
+    FlushDirectoryOf(m_final);
+    m_written = written.value_or(FileIdentity{});
     return true;
+}
+
+bool AtomicFileWriter::commitInPlace()
+{
+    m_fd = sys::Open(m_final, O_WRONLY);
+    if (m_fd < 0)
+        return fail("Cannot write", errno);
+    if (!isStillExpected(IdentityOfOpen(m_fd)))
+        return false;
+    const auto size = static_cast<off_t>(m_buffer.size());
+    // Reserving the space first turns a full disk into a failure before the first byte
+    // is overwritten.
+    if (size > m_oldSize) {
+        const int reserved = sys::Fallocate(m_fd, size);
+        if (reserved != 0 && reserved != EOPNOTSUPP && reserved != EINVAL) {
+            sys::Ftruncate(m_fd, m_oldSize);
+            return fail("Cannot write", reserved);
+        }
+    }
+    if (!writeOut(m_buffer))
+        return false;
+    if (sys::Ftruncate(m_fd, size) != 0 || sys::Fsync(m_fd) != 0)
+        return fail("Cannot write", errno);
+    m_written = IdentityOfOpen(m_fd).value_or(FileIdentity{});
+    const int fd = m_fd;
+    m_fd = -1;
+    return sys::Close(fd) == 0 || fail("Cannot write", errno);
 }

@@ -23,6 +23,7 @@ std::uint32_t CheckSettingsFile(const std::string& path);
 const char* DescribeTipsCheck(std::uint32_t code);
 const char* DescribeSettingsCheck(std::uint32_t code);
 
-// True when the file exists and may be both read and written. The owner's write bit
-// is honoured even for root, so "read-only" means the same for every user.
+// True when the file exists and the caller may both read and write it. A file without
+// any write bit counts as read-only even for root, so "read-only" means the same for
+// every user.
 bool IsReadableAndWritable(const std::string& path);

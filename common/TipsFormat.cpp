@@ -17,15 +17,23 @@ void EnsureLineEnd(std::string& part)
         part.push_back('\n');
 }
 
-} // namespace
+// A date or category is one piece. One without its line end is the start of a longer
+// line: cut it so that, line end added, it still fits one piece, or every save would
+// move the cut and shift the rest of the line into the next part.
+void CutToOnePiece(std::string& part)
+{
+    if (!part.empty() && part.back() == '\n')
+        return;
+    if (part.size() >= PieceReader::kMaxPiece)
+        part.resize(PieceReader::kMaxPiece - 1);
+    part.push_back('\n');
+}
 
-bool ReadTipsFileRecords(const std::string& path, TipsFileContent& content)
+// The records as stored, texts still scrambled.
+void ReadRecords(std::FILE* file, TipsFileContent& content)
 {
     content = {};
-    const FileHandle file = OpenFile(path, "rb");
-    if (!file)
-        return false;
-    PieceReader reader(file.get());
+    PieceReader reader(file);
     std::vector<Tip>& tips = content.tips;
     std::string piece;
     while (reader.next(piece)) {
@@ -40,6 +48,17 @@ bool ReadTipsFileRecords(const std::string& path, TipsFileContent& content)
         tips.push_back(std::move(tip));
     }
     content.readError = reader.failed();
+}
+
+} // namespace
+
+bool ReadTipsFileRecords(const std::string& path, TipsFileContent& content)
+{
+    content = {};
+    const FileHandle file = OpenFile(path, "rb");
+    if (!file)
+        return false;
+    ReadRecords(file.get(), content);
     return true;
 }
 
@@ -53,39 +72,55 @@ std::string DecodeTipText(const std::string& stored, MsRandom& random)
 bool LoadTipsFile(const std::string& path, TipsFileContent& content, MsRandom& random,
                   const Clock& clock)
 {
-    if (!ReadTipsFileRecords(path, content))
+    content = {};
+    const FileHandle file = OpenFile(path, "rb");
+    if (!file)
         return false;
-    for (Tip& tip : content.tips) {
-        tip.text = DecodeTipText(tip.text, random);
-        EnsureLineEnd(tip.date);
-        EnsureLineEnd(tip.category);
-    }
-    TimeSeed(random, clock);
+    ReadTipsFile(file.get(), content, random, clock);
     return true;
 }
 
+void ReadTipsFile(std::FILE* file, TipsFileContent& content, MsRandom& random, const Clock& clock)
+{
+    ReadRecords(file, content);
+    for (Tip& tip : content.tips) {
+        tip.text = DecodeTipText(tip.text, random);
+        CutToOnePiece(tip.date);
+        CutToOnePiece(tip.category);
+    }
+    TimeSeed(random, clock);
+}
+
+std::string FormatTipRecord(const Tip& tip, MsRandom& random)
+{
+    std::string record(kTipsMarker);
+    record += '\n';
+    record += tip.date;
+    record += tip.category;
+    record += ScrambleText(tip.text, random);
+    return record;
+}
+
 SaveResult SaveTipsFile(const std::string& path, const std::vector<Tip>& tips, MsRandom& random,
-                        const Clock& clock)
+                        const Clock& clock, const SaveOptions& options)
 {
     // Each text is scrambled straight into the output: the seeds and shifts drawn are
     // those of scrambling the whole collection in place first, and the collection
     // itself is never touched, so a failed write cannot leave it scrambled.
     AtomicFileWriter writer(path);
+    if (options.replaceOnlyIf)
+        writer.replaceOnlyIf(*options.replaceOnlyIf);
     bool ok = writer.open();
-    std::string record;
     for (const Tip& tip : tips) {
         if (!ok)
             break;
-        record.assign(kTipsMarker);
-        record += '\n';
-        record += tip.date;
-        record += tip.category;
-        record += ScrambleText(tip.text, random);
-        ok = writer.write(record);
+        ok = writer.write(FormatTipRecord(tip, random));
     }
     ok = ok && writer.commit();
     TimeSeed(random, clock);
-    return ok ? SaveResult{} : SaveResult{false, writer.error()};
+    if (!ok)
+        return {false, writer.error(), writer.changedOnDisk(), {}};
+    return {true, {}, false, writer.written()};
 }
 
 std::vector<Tip> DefaultTips()

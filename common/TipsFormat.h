@@ -1,7 +1,10 @@
 #pragma once
 
+#include "common/AtomicFile.h"
 #include "common/Tip.h"
 
+#include <cstdio>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,13 +34,27 @@ std::string DecodeTipText(const std::string& stored, MsRandom& random);
 // Reads the records of a Tips file and unscrambles their texts, then re-seeds the
 // generator from the clock. A record cut before its text line is dropped; a text cut
 // short is kept, and every part is given its closing "\n" so a later save cannot merge
-// it with the next record. Returns false only when the file cannot be opened.
+// it with the next record. A date or category line too long for one piece is cut to
+// what fits in one, so what a save writes reads back the same. Returns false only when
+// the file cannot be opened.
 bool LoadTipsFile(const std::string& path, TipsFileContent& content, MsRandom& random,
                   const Clock& clock);
+// The same from an open stream (a file, or bytes in memory).
+void ReadTipsFile(std::FILE* file, TipsFileContent& content, MsRandom& random, const Clock& clock);
+
+// One record as the file holds it: marker line, date, category and scrambled text.
+std::string FormatTipRecord(const Tip& tip, MsRandom& random);
+
+struct SaveOptions {
+    // The version of the file the caller read; the save refuses to replace another.
+    std::optional<FileIdentity> replaceOnlyIf;
+};
 
 struct SaveResult {
     bool ok = true;
-    std::string error; // what failed, for a message to the user
+    std::string error;          // what failed, for a message to the user
+    bool changedOnDisk = false; // refused: the file is not the version that was read
+    FileIdentity written;       // the file as saved, for the next save's check
 };
 
 // Writes all Tips in the record layout to a new file beside `path`, flushes it to
@@ -45,7 +62,7 @@ struct SaveResult {
 // and a reader sees either the old or the new file. The old file's permissions are
 // kept. On failure the old file is untouched and no temporary file is left.
 SaveResult SaveTipsFile(const std::string& path, const std::vector<Tip>& tips, MsRandom& random,
-                        const Clock& clock);
+                        const Clock& clock, const SaveOptions& options = {});
 
 // The three Tips a new user starts with.
 std::vector<Tip> DefaultTips();

@@ -3,15 +3,29 @@
 #include <QCursor>
 #include <QGuiApplication>
 
-WaitCursor::WaitCursor()
+namespace {
+
+bool OverrideCursor(Qt::CursorShape shape)
 {
-    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
-        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-        m_shown = true;
-    }
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        return false;
+    QGuiApplication::setOverrideCursor(shape);
+    return true;
 }
 
+} // namespace
+
+WaitCursor::WaitCursor() : m_shown(OverrideCursor(Qt::WaitCursor)) {}
+
 WaitCursor::~WaitCursor()
+{
+    if (m_shown)
+        QGuiApplication::restoreOverrideCursor();
+}
+
+NormalCursor::NormalCursor() : m_shown(OverrideCursor(Qt::ArrowCursor)) {}
+
+NormalCursor::~NormalCursor()
 {
     if (m_shown)
         QGuiApplication::restoreOverrideCursor();

@@ -12,3 +12,16 @@ class WaitCursor {
   private:
     bool m_shown = false;
 };
+
+// Shows the normal pointer while a message or dialog waits for the user in the middle
+// of a busy step; the busy cursor returns when it goes.
+class NormalCursor {
+  public:
+    NormalCursor();
+    ~NormalCursor();
+    NormalCursor(const NormalCursor&) = delete;
+    NormalCursor& operator=(const NormalCursor&) = delete;
+
+  private:
+    bool m_shown = false;
+};

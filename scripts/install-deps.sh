@@ -13,6 +13,7 @@ packages=(
   openbox x11-apps
   libxcb1-dev
   poppler-utils cups-daemon
+  clang-14 libfuzzer-14-dev
 )
 
 missing=()

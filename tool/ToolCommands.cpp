@@ -33,6 +33,22 @@ constexpr const char* kUsage =
     "FILE defaults to the file in the data directory ($PENNIVEL_DIR, else\n"
     "~/.local/share/Pennivel).\n";
 
+constexpr int kExitIoError = 74;
+
+// The file in the data directory; false, with the reason on `err`, when the directory's
+// path is too long to hold it (the directory is then unknown, and no other file may be
+// checked in its place).
+bool DefaultFile(const char* fileName, std::string& file, std::ostream& err)
+{
+    const std::string directory = DataDirectory();
+    file = DataFilePath(directory, fileName);
+    if (!directory.empty() && file.size() <= kMaxPathLength)
+        return true;
+    err << "pennivel-tool: the data directory path is too long (at most " << kMaxPathLength
+        << " characters with the file name): set PENNIVEL_DIR to a shorter path\n";
+    return false;
+}
+
 // Splits the words after the command into options and at most one file.
 bool ParseFileArgs(const std::vector<std::string>& args, std::vector<std::string_view> allowed,
                    std::vector<std::string>& options, std::string& file, std::ostream& err)
@@ -62,8 +78,8 @@ int Check(const std::vector<std::string>& args, std::ostream& out, std::ostream&
     if (!ParseFileArgs(args, {"--settings"}, options, file, err))
         return 64;
     const bool settings = !options.empty();
-    if (file.empty())
-        file = DataFilePath(DataDirectory(), settings ? kSaverSettingsFileName : kTipsFileName);
+    if (file.empty() && !DefaultFile(settings ? kSaverSettingsFileName : kTipsFileName, file, err))
+        return kExitIoError;
     const std::uint32_t code = settings ? CheckSettingsFile(file) : CheckTipsFile(file);
     out << code << " " << (settings ? DescribeSettingsCheck(code) : DescribeTipsCheck(code)) << ": "
         << file << "\n";
@@ -76,8 +92,8 @@ int Dump(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
     std::string file;
     if (!ParseFileArgs(args, {}, options, file, err))
         return 64;
-    if (file.empty())
-        file = DataFilePath(DataDirectory(), kTipsFileName);
+    if (file.empty() && !DefaultFile(kTipsFileName, file, err))
+        return kExitIoError;
     const std::uint32_t code = CheckTipsFile(file);
     TipsFileContent content;
     if (code == kCheckMissing || code == kCheckError ||
@@ -104,6 +120,9 @@ int Setup(const std::vector<std::string>& args, std::ostream& out, std::ostream&
         err << "pennivel-tool: setup takes no arguments\n";
         return 64;
     }
+    std::string file;
+    if (!DefaultFile(kTipsFileName, file, err))
+        return kExitIoError;
     RecorderSettings settings;
     const SetupReport report = SetUpUserData(DataDirectory(), settings);
     for (const std::string& created : report.created)

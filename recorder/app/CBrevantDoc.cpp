@@ -6,6 +6,7 @@
 #include "common/RandomTipPick.h"
 #include "common/SaverSettingsFile.h"
 #include "common/TipsFormat.h"
+#include "platform/DataDirectoryLock.h"
 #include "platform/LogFont.h"
 #include "platform/Messages.h"
 #include "platform/WaitCursor.h"
@@ -75,10 +76,16 @@ void CBrevantDoc::readSettings()
 
 bool CBrevantDoc::fatal(const char* message)
 {
+    return fatal(QString::fromLatin1(message));
+}
+
+bool CBrevantDoc::fatal(const QString& message)
+{
+    const NormalCursor pointer;
     MessageOptions options;
     options.noOwner = true;
     Messages& messages = services().messages;
-    messages.show(QString::fromLatin1(message), MessageIcon::Stop, MessageButtons::Ok, options);
+    messages.show(message, MessageIcon::Stop, MessageButtons::Ok, options);
     messages.show(QStringLiteral("Program will terminate."), MessageIcon::Stop, MessageButtons::Ok,
                   options);
     return false;
@@ -86,10 +93,18 @@ bool CBrevantDoc::fatal(const char* message)
 
 bool CBrevantDoc::OnNewDocument()
 {
+    const WaitCursor wait;
+    return runChecks();
+}
+
+bool CBrevantDoc::runChecks()
+{
     m_WindowsDir = services().dataDirectory();
     if (m_WindowsDir.empty())
         return fatal(kWinDirError);
     m_WindowsDir = WithoutRootSeparator(m_WindowsDir);
+    if (!lockDataDirectory())
+        return false;
     if (CheckSettingsFile(m_WindowsDir + "/" + kSaverSettingsFileName) != kCheckFound)
         return fatal(kSaverFileError);
     if (!passPasswordGate())
@@ -100,6 +115,17 @@ bool CBrevantDoc::OnNewDocument()
         return false;
     pickFirstTip();
     return buildFontAndBrush();
+}
+
+bool CBrevantDoc::lockDataDirectory()
+{
+    m_pDataLock = std::make_unique<DataDirectoryLock>(m_WindowsDir);
+    if (m_pDataLock->state() != DataDirectoryLock::State::HeldByOther)
+        return true;
+    // Two recorders on one Tips file would each save their own Tips over the other's.
+    return fatal(QStringLiteral("Pennivel is already open with the Tips in \"%1\", in another "
+                                "session or as another user. Close it there first.")
+                     .arg(QString::fromLocal8Bit(m_WindowsDir.c_str())));
 }
 
 bool CBrevantDoc::passPasswordGate()
@@ -117,6 +143,7 @@ bool CBrevantDoc::passPasswordGate()
         settings.write(Key::UsePassword, 0);
         return true;
     }
+    const NormalCursor pointer;
     if (!services().passwordDialogs.askStartupPassword(settings.read(Key::Password)))
         return false;
     TimeSeed(services().random, services().clock);
@@ -127,47 +154,52 @@ bool CBrevantDoc::loadTips()
 {
     RecorderServices& s = services();
     const std::string path = TipsFilePath();
+    RemoveLeftoverNewFiles(path);
     const char* warning = nullptr;
-    bool unopenable = false;
-    {
-        WaitCursor wait;
-        switch (CheckTipsFile(path)) {
-        case kCheckMissing:
-            m_app.m_Tips = TipCollection(DefaultTips());
-            // A file that cannot be written now is reported by the save that needs it.
-            SaveTipsFile(path, m_app.m_Tips.tips(), s.random, s.clock);
-            m_bTipsFileKnown = true;
-            break;
-        case kCheckFound:
-        case kCheckForeign: {
-            TipsFileContent content;
-            if (!LoadTipsFile(path, content, s.random, s.clock)) {
-                unopenable = true;
-                break;
-            }
-            m_app.m_Tips = TipCollection(std::move(content.tips));
-            m_bTipsFileKnown = !content.readError;
-            if (content.readError)
-                warning = "The Tips file \"%1\" could not be read to its end; only the Tips "
-                          "before the damage are shown.\n\nPennivel will ask before it saves "
-                          "over that file.";
-            break;
-        }
-        case kCheckEmpty: m_bTipsFileKnown = true; break;
-        default:
-            // Starting silently would let Tips added now vanish at exit, and a later save
-            // could replace every Tip in the file; say so and guard the file instead.
-            m_bTipsFileKnown = false;
-            warning = "The Tips file \"%1\" cannot be used: Pennivel needs to both read and "
-                      "write it.\n\nPennivel starts without Tips, and will ask before it saves "
-                      "over that file.";
-        }
+    switch (CheckTipsFile(path)) {
+    case kCheckMissing: {
+        m_app.m_Tips = TipCollection(DefaultTips());
+        // A file that cannot be written now is reported by the save that needs it.
+        const SaveResult saved = SaveTipsFile(path, m_app.m_Tips.tips(), s.random, s.clock);
+        if (saved.ok)
+            m_TipsFileIdentity = saved.written;
+        m_bTipsFileKnown = true;
+        break;
     }
-    if (unopenable)
-        return fatal("fopen Error!");
-    if (warning)
+    case kCheckFound:
+    case kCheckForeign: {
+        // Taken before reading, so a change made while the file is read is noticed too.
+        const std::optional<FileIdentity> identity = IdentityOf(path);
+        TipsFileContent content;
+        if (!LoadTipsFile(path, content, s.random, s.clock))
+            return fatal("fopen Error!");
+        m_app.m_Tips = TipCollection(std::move(content.tips));
+        m_bTipsFileKnown = !content.readError;
+        if (m_bTipsFileKnown)
+            m_TipsFileIdentity = identity;
+        else
+            warning = "The Tips file \"%1\" could not be read to its end; only the Tips "
+                      "before the damage are shown.\n\nPennivel will ask before it saves "
+                      "over that file.";
+        break;
+    }
+    case kCheckEmpty:
+        m_bTipsFileKnown = true;
+        m_TipsFileIdentity = IdentityOf(path);
+        break;
+    default:
+        // Starting silently would let Tips added now vanish at exit, and a later save
+        // could replace every Tip in the file; say so and guard the file instead.
+        m_bTipsFileKnown = false;
+        warning = "The Tips file \"%1\" cannot be used: Pennivel needs to both read and "
+                  "write it.\n\nPennivel starts without Tips, and will ask before it saves "
+                  "over that file.";
+    }
+    if (warning) {
+        const NormalCursor pointer;
         s.messages.show(QString::fromLatin1(warning).arg(QString::fromLocal8Bit(path.c_str())),
                         MessageIcon::Exclamation);
+    }
     return true;
 }
 

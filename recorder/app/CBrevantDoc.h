@@ -1,14 +1,17 @@
 #pragma once
 
+#include "common/AtomicFile.h"
 #include "platform/ColorRef.h"
 #include "recorder/data/NavigationState.h"
 
 #include <QString>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 class CBrevantApp;
+class DataDirectoryLock;
 struct RecorderServices;
 class QBrush;
 class QFont;
@@ -57,6 +60,9 @@ class CBrevantDoc : public NavigationState {
     // True while the Tips file holds nothing this run has not seen (it was read whole,
     // missing, empty, or written by this run), so a save may replace it without asking.
     bool m_bTipsFileKnown = false;
+    // The version of the Tips file this run read or last wrote; a save asks before it
+    // replaces any other version. Empty when this run has not seen the file.
+    std::optional<FileIdentity> m_TipsFileIdentity;
 
     std::unique_ptr<LogFont> m_pLogFont;
     std::unique_ptr<QFont> m_pFont;
@@ -65,10 +71,14 @@ class CBrevantDoc : public NavigationState {
   private:
     void readSettings();
     bool fatal(const char* message);
+    bool fatal(const QString& message);
+    bool lockDataDirectory();
+    bool runChecks();
     bool passPasswordGate();
     bool loadTips();
     void pickFirstTip();
     bool buildFontAndBrush();
 
     CBrevantApp& m_app;
+    std::unique_ptr<DataDirectoryLock> m_pDataLock;
 };

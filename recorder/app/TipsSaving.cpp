@@ -45,15 +45,32 @@ SaveReport SaveTips(CBrevantDoc& doc)
                                 "now.\n\nContinue saving?")
                      .arg(shownPath)))
         return {SaveOutcome::Declined, {}};
+    const std::vector<Tip>& tips = doc.app().m_Tips.tips();
+    // A foreign or vanished file was already dealt with above; any other must still be
+    // the version this run read or wrote.
+    SaveOptions options;
+    if (check == kCheckFound || check == kCheckEmpty)
+        options.replaceOnlyIf = doc.m_TipsFileIdentity;
     SaveResult result;
     {
-        WaitCursor wait;
-        result = SaveTipsFile(path, doc.app().m_Tips.tips(), services.random, services.clock);
+        const WaitCursor wait;
+        result = SaveTipsFile(path, tips, services.random, services.clock, options);
+    }
+    if (result.changedOnDisk) {
+        if (!Confirm(services.messages,
+                     QStringLiteral("The Tips file was changed by another program since Pennivel "
+                                    "read it:\n%1\n\nSaving will replace that version with the "
+                                    "Tips you have now.\n\nContinue saving?")
+                         .arg(shownPath)))
+            return {SaveOutcome::Declined, {}};
+        const WaitCursor wait;
+        result = SaveTipsFile(path, tips, services.random, services.clock);
     }
     if (!result.ok)
         return {SaveOutcome::Failed,
                 Failure(shownPath, QString::fromLocal8Bit(result.error.c_str()))};
     doc.m_bTipsFileKnown = true;
+    doc.m_TipsFileIdentity = result.written;
     return {};
 }
 

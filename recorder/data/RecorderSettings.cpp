@@ -1,5 +1,8 @@
 #include "recorder/data/RecorderSettings.h"
 
+#include "recorder/data/IniValueText.h"
+
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <cstdint>
@@ -12,15 +15,23 @@ QString Path(const char* name)
     return QStringLiteral("Initialization/") + QLatin1String(name);
 }
 
-// A hand-edited INI line with a bare comma reads back as a list; keep its text.
-QString Text(const QVariant& value)
-{
-    if (value.typeId() == QMetaType::QStringList)
-        return value.toStringList().join(QStringLiteral(", "));
-    return value.toString();
-}
-
 } // namespace
+
+QString RecorderSettings::text(const char* name, const QVariant& value) const
+{
+    if (value.typeId() != QMetaType::QStringList)
+        return value.toString();
+    // A hand-edited line with a bare comma reads back as a list, the spaces around the
+    // commas gone; read the line as it was written instead.
+    QFile file(m_store->fileName());
+    if (file.open(QIODevice::ReadOnly)) {
+        const QByteArray ini = file.readAll();
+        if (const auto written = IniValueText(
+                {ini.constData(), static_cast<std::size_t>(ini.size())}, "Initialization", name))
+            return QString::fromUtf8(written->data(), static_cast<qsizetype>(written->size()));
+    }
+    return value.toStringList().join(QLatin1Char(','));
+}
 
 RecorderSettings::RecorderSettings()
     : m_store(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
@@ -40,7 +51,7 @@ int RecorderSettings::read(const IntKey& key, int defaultAtRead) const
 {
     const QVariant value = m_store->value(Path(key.name));
     bool ok = false;
-    const qlonglong number = Text(value).trimmed().toLongLong(&ok);
+    const qlonglong number = text(key.name, value).trimmed().toLongLong(&ok);
     // A 32-bit value as the store holds it: signed, or the same bits read unsigned.
     if (!ok || number < std::numeric_limits<std::int32_t>::min() ||
         number > std::numeric_limits<std::uint32_t>::max())
@@ -53,7 +64,7 @@ std::string RecorderSettings::read(const TextKey& key) const
     const QVariant value = m_store->value(Path(key.name));
     if (!value.isValid())
         return key.defaultValue;
-    return Text(value).toLocal8Bit().toStdString();
+    return text(key.name, value).toLocal8Bit().toStdString();
 }
 
 std::string RecorderSettings::read(const BytesKey& key) const
@@ -61,7 +72,7 @@ std::string RecorderSettings::read(const BytesKey& key) const
     const QVariant value = m_store->value(Path(key.name));
     if (!value.isValid())
         return key.defaultValue;
-    return Text(value).toLatin1().toStdString();
+    return text(key.name, value).toLatin1().toStdString();
 }
 
 void RecorderSettings::write(const IntKey& key, int value)

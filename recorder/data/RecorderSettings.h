@@ -37,6 +37,7 @@ class RecorderSettings {
     QString location() const;
 
   private:
+    QString text(const char* name, const QVariant& value) const;
     void put(const char* name, const QVariant& value);
 
     std::unique_ptr<QSettings> m_store;

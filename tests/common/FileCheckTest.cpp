@@ -1,8 +1,11 @@
 #include "common/FirstLineCheck.h"
+#include "tests/support/OtherUser.h"
 #include "tests/support/TempDir.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -71,3 +74,79 @@ TEST(FileCheck, PathsAndRights)
     EXPECT_EQ(CheckTipsFile(readOnly), 3u);
     EXPECT_EQ(CheckSettingsFile(readOnly), 3u);
 }
+
+namespace {
+
+struct PathCase {
+    const char* name;
+    const char* path; // inside the test directory, which holds "plain" and "marked"
+    std::uint32_t code;
+};
+
+void PrintTo(const PathCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class FileCheckPath : public ::testing::TestWithParam<PathCase> {};
+
+struct RightsCase {
+    const char* name;
+    unsigned mode; // of a file owned by root and group 4242
+    bool inGroup;  // whether the caller is a member of group 4242
+    std::uint32_t code;
+};
+
+void PrintTo(const RightsCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class FileCheckRights : public ::testing::TestWithParam<RightsCase> {};
+
+} // namespace
+
+// Only "no such file" is missing; every other way a path can fail makes it unusable.
+TEST_P(FileCheckPath, OnlyANonexistentFileIsMissing)
+{
+    TempDir dir;
+    WriteBytes(dir.file("plain"), "z7k3w1x9j4q2\n");
+    fs::create_symlink("nowhere", dir.file("dangling"));
+    fs::create_symlink("loop", dir.file("loop"));
+    EXPECT_EQ(CheckTipsFile(dir.file(GetParam().path)), GetParam().code);
+}
+
+INSTANTIATE_TEST_SUITE_P(Paths, FileCheckPath,
+                         ::testing::Values(PathCase{"Present", "plain", 0},
+                                           PathCase{"Missing", "absent", 2},
+                                           PathCase{"MissingFolder", "absent/tips.ini", 2},
+                                           PathCase{"ThroughAPlainFile", "plain/tips.ini", 3},
+                                           PathCase{"LinkToNothing", "dangling", 3},
+                                           PathCase{"LoopOfLinks", "loop", 3}),
+                         [](const auto& info) { return info.param.name; });
+
+// The caller's own rights decide, group membership included, as the system sees them.
+TEST_P(FileCheckRights, AsksTheSystemForTheCallersRights)
+{
+    constexpr gid_t kGroup = 4242;
+    TempDir dir;
+    fs::permissions(dir.path(), fs::perms::all);
+    const std::string path = dir.file("tips.ini");
+    WriteBytes(path, "z7k3w1x9j4q2\n");
+    ASSERT_EQ(::chown(path.c_str(), 0, kGroup), ::geteuid() == 0 ? 0 : -1);
+    ::chmod(path.c_str(), GetParam().mode);
+    const std::vector<gid_t> groups =
+        GetParam().inGroup ? std::vector<gid_t>{kGroup} : std::vector<gid_t>{};
+    const int code = RunAsNobody([&] { return static_cast<int>(CheckTipsFile(path)); }, groups);
+    if (code == kCannotSwitchUser)
+        GTEST_SKIP() << "needs root to act as \"nobody\", for whom permission bits apply";
+    EXPECT_EQ(code, static_cast<int>(GetParam().code));
+}
+
+INSTANTIATE_TEST_SUITE_P(Rights, FileCheckRights,
+                         ::testing::Values(RightsCase{"GroupMayWriteOwnerMayNot", 0460, true, 0},
+                                           RightsCase{"GroupMayOnlyRead", 0640, true, 3},
+                                           RightsCase{"NotInTheGroup", 0660, false, 3},
+                                           RightsCase{"OthersMayWrite", 0606, false, 0},
+                                           RightsCase{"NobodyMayWriteNotEvenRoot", 0444, true, 3}),
+                         [](const auto& info) { return info.param.name; });

@@ -6,6 +6,7 @@
 #include "tool/JsonText.h"
 #include "tool/ToolCommands.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <sstream>
@@ -76,6 +77,22 @@ TEST(Tool, UsageAndUnknownCommands)
     EXPECT_EQ(run.status, 64);
     EXPECT_NE(run.err.find("unknown command 'frobnicate'"), std::string::npos);
     EXPECT_EQ(RunCaptured({"check", "--bogus"}).status, 64);
+}
+
+TEST(Tool, AnOverLongDataDirectoryIsReportedNotReplacedByAnotherFile)
+{
+    const std::string saved = std::getenv("PENNIVEL_DIR") ? std::getenv("PENNIVEL_DIR") : "";
+    for (const std::size_t length : {std::size_t{300}, std::size_t{250}}) {
+        ::setenv("PENNIVEL_DIR", ("/tmp/" + std::string(length, 'd')).c_str(), 1);
+        for (const auto& args : std::vector<std::vector<std::string>>{
+                 {"check"}, {"check", "--settings"}, {"dump"}, {"setup"}}) {
+            const ToolRun run = RunCaptured(args);
+            EXPECT_EQ(run.status, 74) << args[0] << " " << length;
+            EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+            EXPECT_NE(run.err.find("too long"), std::string::npos) << run.err;
+        }
+    }
+    ::setenv("PENNIVEL_DIR", saved.c_str(), 1);
 }
 
 TEST(Tool, SetupTwiceChangesNothingTheSecondTime)

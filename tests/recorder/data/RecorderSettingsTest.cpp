@@ -115,3 +115,21 @@ TEST(UserDataSetup, LaysDownAFreshInstallationOnceAndNeverTouchesExistingData)
 
     EXPECT_FALSE(SetUpUserData("", settings).ok);
 }
+
+TEST(RecorderSettings, HandWrittenTextKeepsItsCommasAndSpaces)
+{
+    const std::pair<const char*, const char*> lines[] = {
+        {"a,b", "a,b"},
+        {"a , b,", "a , b,"},
+        {"\"x, y\"", "x, y"},
+        {"one,\"two, three\"", "one,two, three"},
+        {"tab\\there,\\x41", "tab\there,A"},
+        {"trailing  ,  ", "trailing  ,"},
+    };
+    for (const auto& [written, expected] : lines) {
+        TempDir dir;
+        WriteBytes(dir.file("Pennivel.conf"),
+                   std::string("[Other]\nText0=no\n[Initialization]\nText0=") + written + "\n");
+        EXPECT_EQ(RecorderSettings(IniPath(dir)).read(Key::SearchTexts[0]), expected) << written;
+    }
+}

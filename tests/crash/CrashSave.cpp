@@ -1,0 +1,51 @@
+// Helper of scripts/crash-trials.sh: writes one of two known collections to a Tips
+// file, tells which one a file holds, or removes what cut-off saves left behind.
+//   crash_save old|new FILE   save that collection
+//   crash_save verify FILE    print "old", "new" or "cut" (anything else)
+//   crash_save clean FILE     remove the new files of cut-off saves
+#include "common/AtomicFile.h"
+#include "common/Clock.h"
+#include "common/MsRandom.h"
+#include "common/TipsFormat.h"
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+// Large enough that a save takes long enough to be cut at many different points.
+std::vector<Tip> Collection(const std::string& name)
+{
+    std::vector<Tip> tips;
+    for (int i = 0; i < 20000; ++i)
+        tips.push_back({"12/07/26\n", name + "\n",
+                        name + " Tip " + std::to_string(i) + std::string(100, '.') + "\n"});
+    return tips;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 3)
+        return 64;
+    const std::string command = argv[1];
+    const std::string path = argv[2];
+    MsRandom random;
+    if (command == "old" || command == "new")
+        return SaveTipsFile(path, Collection(command), random, SystemClock()).ok ? 0 : 1;
+    if (command == "clean") {
+        RemoveLeftoverNewFiles(path);
+        return 0;
+    }
+    if (command != "verify")
+        return 64;
+    TipsFileContent content;
+    const bool read = LoadTipsFile(path, content, random, SystemClock()) && !content.readError;
+    const char* state = "cut";
+    for (const char* name : {"old", "new"})
+        if (read && content.strayText.empty() && content.tips == Collection(name))
+            state = name;
+    std::puts(state);
+    return 0;
+}
