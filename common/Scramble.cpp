@@ -3,6 +3,7 @@
 #include "common/MsRandom.h"
 
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -17,23 +18,33 @@ struct Step {
 constexpr Step kOne{214013u, 2531011u};
 constexpr Step kFour = kOne.then(kOne).then(kOne).then(kOne);
 
-// The shift a draw gives, computed from the state the draw leaves.
-constexpr int ShiftOf(std::uint32_t state)
+// The shift of every draw, looked up rather than computed: the table is small enough
+// to stay in cache, and a load is cheaper than the multiplication and division.
+constexpr auto kShiftOfDraw = [] {
+    std::array<unsigned char, MsRandom::kMax + 1> shifts{};
+    for (int draw = 0; draw <= MsRandom::kMax; ++draw)
+        shifts[static_cast<std::size_t>(draw)] = static_cast<unsigned char>(ShiftForDraw(draw));
+    return shifts;
+}();
+
+// The shift a draw gives, from the state the draw leaves.
+inline int ShiftOf(std::uint32_t state)
 {
-    return 10 * static_cast<int>((state >> 16) & 0x7FFFu) / MsRandom::kMax + 1;
+    return kShiftOfDraw[(state >> 16) & 0x7FFFu];
 }
 
-inline void Apply(char& byte, int shift, bool add)
+template <bool Add> inline void Apply(char& byte, int shift)
 {
     const auto value = static_cast<unsigned char>(byte);
-    byte = static_cast<char>(static_cast<unsigned char>(add ? value + shift : value - shift));
+    byte = static_cast<char>(static_cast<unsigned char>(Add ? value + shift : value - shift));
 }
 
 // Takes `draws` shifts from a generator seeded with `seed` and adds them to (or
 // subtracts them from) the first `shifted` of `bytes`; the generator is left as that
 // many draws leave it.
+template <bool Add>
 void ShiftBytes(char* bytes, std::size_t shifted, std::size_t draws, std::uint32_t seed,
-                MsRandom& random, bool add)
+                MsRandom& random)
 {
     shifted = std::min(shifted, draws);
     std::uint32_t state = seed; // as `j` draws leave it
@@ -41,10 +52,10 @@ void ShiftBytes(char* bytes, std::size_t shifted, std::size_t draws, std::uint32
     if (shifted >= 4) {
         std::uint32_t s0 = kOne(state), s1 = kOne(s0), s2 = kOne(s1), s3 = kOne(s2);
         for (; j + 4 <= shifted; j += 4) {
-            Apply(bytes[j], ShiftOf(s0), add);
-            Apply(bytes[j + 1], ShiftOf(s1), add);
-            Apply(bytes[j + 2], ShiftOf(s2), add);
-            Apply(bytes[j + 3], ShiftOf(s3), add);
+            Apply<Add>(bytes[j], ShiftOf(s0));
+            Apply<Add>(bytes[j + 1], ShiftOf(s1));
+            Apply<Add>(bytes[j + 2], ShiftOf(s2));
+            Apply<Add>(bytes[j + 3], ShiftOf(s3));
             state = s3;
             s0 = kFour(s0), s1 = kFour(s1), s2 = kFour(s2), s3 = kFour(s3);
         }
@@ -52,7 +63,7 @@ void ShiftBytes(char* bytes, std::size_t shifted, std::size_t draws, std::uint32
     for (; j < draws; ++j) {
         state = kOne(state);
         if (j < shifted)
-            Apply(bytes[j], ShiftOf(state), add);
+            Apply<Add>(bytes[j], ShiftOf(state));
     }
     random.seed(state);
 }
@@ -66,8 +77,8 @@ void AppendScrambled(std::string& out, std::string_view plain, std::size_t shift
     out.push_back(static_cast<char>(seed));
     const std::size_t start = out.size();
     out.append(plain);
-    ShiftBytes(out.data() + start, shiftedBytes, plain.size(), static_cast<std::uint32_t>(seed),
-               random, true);
+    ShiftBytes<true>(out.data() + start, shiftedBytes, plain.size(),
+                     static_cast<std::uint32_t>(seed), random);
 }
 
 std::string ScrambleBytes(std::string_view plain, std::size_t shiftedBytes, MsRandom& random)
@@ -83,8 +94,8 @@ void UnscrambleInPlace(std::string& stored, std::size_t shiftedBytes, MsRandom& 
     if (stored.empty())
         return;
     const auto seed = static_cast<std::int32_t>(static_cast<signed char>(stored[0]));
-    ShiftBytes(stored.data() + 1, shiftedBytes, stored.size() - 1, static_cast<std::uint32_t>(seed),
-               random, false);
+    ShiftBytes<false>(stored.data() + 1, shiftedBytes, stored.size() - 1,
+                      static_cast<std::uint32_t>(seed), random);
     stored.erase(0, 1);
 }
 
