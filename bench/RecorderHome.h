@@ -11,6 +11,7 @@
 #include <stdexcept>
 #include <string>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
@@ -34,16 +35,14 @@ class RecorderHome {
             QString::fromStdString(m_home + "/config/Pennivel by Kestrow/Pennivel.conf"));
         if (!SetUpUserData(m_home + "/data", settings).ok)
             throw std::runtime_error("set-up failed in " + m_home);
-        std::vector<Tip> tips;
-        tips.reserve(count);
-        MsRandom random;
-        for (int i = 0; i < count; ++i) {
-            std::string text(90 + random.next() % 20, 'x');
-            for (char& c : text)
-                c = static_cast<char>('a' + random.next() % 26);
-            tips.push_back({"12/07/26\n", "General\n", text + "\n"});
-        }
-        if (!SaveTipsFile(tipsPath(), tips, random, SystemClock()).ok)
+        // Written by a child, so this process never holds the collection: the peak
+        // memory of a recorder it starts is then the recorder's own.
+        const pid_t writer = ::fork();
+        if (writer == 0)
+            ::_exit(WriteTips(tipsPath(), count) ? 0 : 1);
+        int status = 0;
+        if (writer < 0 || ::waitpid(writer, &status, 0) != writer || !WIFEXITED(status) ||
+            WEXITSTATUS(status) != 0)
             throw std::runtime_error("cannot write the Tips file in " + m_home);
         ::mkdir((m_home + "/run").c_str(), 0700);
     }
@@ -71,5 +70,19 @@ class RecorderHome {
     }
 
   private:
+    static bool WriteTips(const std::string& path, int count)
+    {
+        std::vector<Tip> tips;
+        tips.reserve(static_cast<std::size_t>(count));
+        MsRandom random;
+        for (int i = 0; i < count; ++i) {
+            std::string text(90 + random.next() % 20, 'x');
+            for (char& c : text)
+                c = static_cast<char>('a' + random.next() % 26);
+            tips.push_back({"12/07/26\n", "General\n", text + "\n"});
+        }
+        return SaveTipsFile(path, tips, random, SystemClock()).ok;
+    }
+
     std::string m_home;
 };

@@ -3,7 +3,9 @@
 // memory at the highest against the file size), loading and unscrambling against `cat`
 // of the same file timed in the same iterations, and a save including the flush to disk.
 // The machine's load average is shown beside each row: wall times on a busy machine say
-// less than the CPU times.
+// less than the CPU times. A started process counts this one's peak memory as its own
+// until it runs the recorder, so the Tips files are written by children and the load
+// row, which holds a collection here, comes after the start-up rows.
 #include "bench/RecorderHome.h"
 #include "bench/RunToExit.h"
 #include "common/Clock.h"

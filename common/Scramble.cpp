@@ -89,13 +89,19 @@ std::string ScrambleBytes(std::string_view plain, std::size_t shiftedBytes, MsRa
     return stored;
 }
 
+void UnshiftInPlace(char* stored, std::size_t size, std::size_t shiftedBytes, MsRandom& random)
+{
+    if (size == 0)
+        return;
+    const auto seed = static_cast<std::int32_t>(static_cast<signed char>(stored[0]));
+    ShiftBytes<false>(stored + 1, shiftedBytes, size - 1, static_cast<std::uint32_t>(seed), random);
+}
+
 void UnscrambleInPlace(std::string& stored, std::size_t shiftedBytes, MsRandom& random)
 {
     if (stored.empty())
         return;
-    const auto seed = static_cast<std::int32_t>(static_cast<signed char>(stored[0]));
-    ShiftBytes<false>(stored.data() + 1, shiftedBytes, stored.size() - 1,
-                      static_cast<std::uint32_t>(seed), random);
+    UnshiftInPlace(stored.data(), stored.size(), shiftedBytes, random);
     stored.erase(0, 1);
 }
 

@@ -18,6 +18,9 @@ void AppendScrambled(std::string& out, std::string_view plain, std::size_t shift
 std::string UnscrambleBytes(std::string_view stored, std::size_t shiftedBytes, MsRandom& random);
 // The same, in place: `stored` becomes the plain form.
 void UnscrambleInPlace(std::string& stored, std::size_t shiftedBytes, MsRandom& random);
+// The same on `size` bytes where they lie, except that the seed byte stays first for the
+// caller to drop.
+void UnshiftInPlace(char* stored, std::size_t size, std::size_t shiftedBytes, MsRandom& random);
 
 // A stored Tip text becomes its file form: every byte is shifted except the last (the
 // text's own "\n"), which is written as it is.

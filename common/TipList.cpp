@@ -121,17 +121,22 @@ void TipList::extendLastText(std::string_view more)
     last.textSize += more.size();
 }
 
-void TipList::replaceLastText(std::string_view text)
+std::span<char> TipList::lastText()
+{
+    const Entry& last = m_entries.back();
+    return {m_bytes.data() + (last.end() - last.textSize), last.textSize};
+}
+
+void TipList::dropFrontOfLastText(std::size_t count)
 {
     Entry& last = m_entries.back();
-    if (last.end() != m_bytes.size() || pointsIntoBuffer({{}, {}, text})) {
+    if (last.end() != m_bytes.size()) {
         const TipParts parts = back();
-        replace(size() - 1, {parts.date, parts.category, text});
+        replace(size() - 1, {parts.date, parts.category, parts.text.substr(count)});
         return;
     }
-    m_bytes.resize(last.end() - last.textSize);
-    m_bytes.append(text);
-    last.textSize = text.size();
+    m_bytes.erase(last.end() - last.textSize, count);
+    last.textSize -= count;
 }
 
 std::vector<Tip> TipList::toTips() const

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,7 +31,9 @@ class TipList {
     void clear();
     // Adds `more` to the end of the last Tip's text.
     void extendLastText(std::string_view more);
-    void replaceLastText(std::string_view text);
+    // The last Tip's text, to be changed where it lies; valid until the list changes.
+    std::span<char> lastText();
+    void dropFrontOfLastText(std::size_t count);
 
     std::vector<Tip> toTips() const;
 

@@ -166,12 +166,17 @@ void ReadTipsFile(std::FILE* file, LoadedTips& loaded, MsRandom& random, const C
         CutToOnePiece(category);
         tips.push_back({date, category, text});
     };
-    // Each text is decoded as soon as it is whole, while its bytes are still in cache.
-    std::string text;
+    // Each text is decoded where it lies as soon as it is whole, while its bytes are
+    // still in cache; the steps of DecodeInPlace.
     const auto finish = [&] {
-        text.assign(tips.back().text);
-        DecodeInPlace(text, random);
-        tips.replaceLastText(text);
+        const std::span<char> text = tips.lastText();
+        if (!text.empty()) {
+            UnshiftInPlace(text.data(), text.size(), std::max<std::size_t>(text.size(), 2) - 2,
+                           random);
+            tips.dropFrontOfLastText(1);
+        }
+        if (!tips.back().text.ends_with('\n'))
+            tips.extendLastText("\n");
     };
     loaded.readError = !ReadRecords(file, tips, loaded.strayText, add, finish);
     TimeSeed(random, clock);

@@ -112,9 +112,15 @@ TEST(TipList, EditsMatchAListOfSeparateTips)
         list.push_back(list[at]);
         model.push_back(model[at]);
         check("push_back of its own parts");
+        list.dropFrontOfLastText(1);
+        model.back().text.erase(0, 1);
+        check("dropFrontOfLastText at the end of the buffer");
         list.replace(0, list.back());
         model[0] = model.back();
         check("replace by its own parts");
+        list.dropFrontOfLastText(1);
+        model.back().text.erase(0, 1);
+        check("dropFrontOfLastText inside the buffer");
         list.extendLastText(list[1].date);
         model.back().text += model[1].date;
         check("extendLastText");
@@ -122,9 +128,9 @@ TEST(TipList, EditsMatchAListOfSeparateTips)
         model.erase(model.begin() + static_cast<std::ptrdiff_t>(at));
         check("erase");
     }
-    list.replaceLastText("short\n");
-    model.back().text = "short\n";
-    check("replaceLastText");
+    list.lastText()[0] = 'X';
+    model.back().text[0] = 'X';
+    check("lastText");
     list.clear();
     list.push_back(make(1));
     EXPECT_EQ(list.toTips(), std::vector<Tip>{make(1)});
