@@ -144,14 +144,24 @@ std::string DecodeTipText(const std::string& stored, MsRandom& random)
     return text;
 }
 
-bool LoadTipsFile(const std::string& path, LoadedTips& loaded, MsRandom& random, const Clock& clock)
+namespace {
+
+template <class Content>
+bool LoadFromPath(const std::string& path, Content& content, MsRandom& random, const Clock& clock)
 {
-    loaded = {};
+    content = {};
     const FileHandle file = OpenFile(path, "rb");
     if (!file)
         return false;
-    ReadTipsFile(file.get(), loaded, random, clock);
+    ReadTipsFile(file.get(), content, random, clock);
     return true;
+}
+
+} // namespace
+
+bool LoadTipsFile(const std::string& path, LoadedTips& loaded, MsRandom& random, const Clock& clock)
+{
+    return LoadFromPath(path, loaded, random, clock);
 }
 
 void ReadTipsFile(std::FILE* file, LoadedTips& loaded, MsRandom& random, const Clock& clock)
@@ -185,12 +195,7 @@ void ReadTipsFile(std::FILE* file, LoadedTips& loaded, MsRandom& random, const C
 bool LoadTipsFile(const std::string& path, TipsFileContent& content, MsRandom& random,
                   const Clock& clock)
 {
-    content = {};
-    const FileHandle file = OpenFile(path, "rb");
-    if (!file)
-        return false;
-    ReadTipsFile(file.get(), content, random, clock);
-    return true;
+    return LoadFromPath(path, content, random, clock);
 }
 
 void ReadTipsFile(std::FILE* file, TipsFileContent& content, MsRandom& random, const Clock& clock)
