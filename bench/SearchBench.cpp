@@ -150,7 +150,7 @@ void BM_ListingOfHundredThousandHits(benchmark::State& state)
         return;
     }
     const SearchResult result =
-        SearchByWords(recorder.app->m_Tips.tips(), SearchField::Text, {"zephyr"}, true);
+        SearchByWords(recorder.app->m_Tips.list(), SearchField::Text, {"zephyr"}, true);
     for (auto _ : state) {
         CMainFrame frame;
         auto* view =

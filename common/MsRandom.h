@@ -28,8 +28,13 @@ inline int DrawSeed(MsRandom& random)
     return 80 * random.next() / MsRandom::kMax + 40;
 }
 
-// A shift of 1..10 (11 when the draw is 32767), as used by every scrambling pass.
+// The shift of 1..10 (11 when the draw is 32767) a draw gives every scrambling pass.
+constexpr int ShiftForDraw(int draw)
+{
+    return 10 * draw / MsRandom::kMax + 1;
+}
+
 inline int DrawShift(MsRandom& random)
 {
-    return 10 * random.next() / MsRandom::kMax + 1;
+    return ShiftForDraw(random.next());
 }

@@ -3,32 +3,56 @@
 #include <algorithm>
 #include <cstring>
 
-PieceReader::PieceReader(std::FILE* file) : m_file(file), m_buffer(1 << 16) {}
+PieceReader::PieceReader(std::FILE* file, std::size_t blockSize)
+    : m_file(file), m_buffer(std::max(blockSize, kMaxPiece))
+{
+}
 
+// Keeps the unread bytes, moved to the front, and reads more behind them; a piece
+// that started near the end of one block thus lies whole in the next.
 bool PieceReader::refill()
 {
+    if (m_atEnd)
+        return false;
+    const std::size_t kept = m_end - m_pos;
+    std::memmove(m_buffer.data(), m_buffer.data() + m_pos, kept);
     m_pos = 0;
-    m_end = std::fread(m_buffer.data(), 1, m_buffer.size(), m_file);
-    if (m_end == 0 && std::ferror(m_file))
-        m_failed = true;
-    return m_end > 0;
+    m_end = kept;
+    const std::size_t got = std::fread(m_buffer.data() + kept, 1, m_buffer.size() - kept, m_file);
+    m_end += got;
+    if (got == 0) {
+        m_atEnd = true;
+        m_failed = std::ferror(m_file) != 0;
+    }
+    return got > 0;
+}
+
+bool PieceReader::next(std::string_view& piece)
+{
+    std::size_t scanned = 0; // bytes from m_pos known to hold no line feed
+    std::size_t take = 0;
+    for (;;) {
+        const std::size_t avail = std::min(kMaxPiece, m_end - m_pos);
+        const char* start = m_buffer.data() + m_pos;
+        if (const void* lf = std::memchr(start + scanned, '\n', avail - scanned)) {
+            take = static_cast<std::size_t>(static_cast<const char*>(lf) - start) + 1;
+            break;
+        }
+        scanned = avail;
+        if (avail == kMaxPiece || !refill()) {
+            take = avail;
+            break;
+        }
+    }
+    piece = {m_buffer.data() + m_pos, take};
+    m_pos += take;
+    return take > 0;
 }
 
 bool PieceReader::next(std::string& piece)
 {
-    piece.clear();
-    while (piece.size() < kMaxPiece) {
-        if (m_pos == m_end && !refill())
-            break;
-        const std::size_t room = kMaxPiece - piece.size();
-        const std::size_t avail = std::min(room, m_end - m_pos);
-        const char* start = m_buffer.data() + m_pos;
-        const void* lf = std::memchr(start, '\n', avail);
-        const std::size_t take = lf ? static_cast<const char*>(lf) - start + 1 : avail;
-        piece.append(start, take);
-        m_pos += take;
-        if (lf)
-            break;
-    }
-    return !piece.empty();
+    std::string_view view;
+    const bool got = next(view);
+    piece.assign(view);
+    return got;
 }

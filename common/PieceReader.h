@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Reads a text file the way the line-oriented readers of both programs see it: in
@@ -11,9 +12,12 @@ class PieceReader {
   public:
     static constexpr std::size_t kMaxPiece = 999;
 
-    explicit PieceReader(std::FILE* file);
+    explicit PieceReader(std::FILE* file, std::size_t blockSize = std::size_t{1} << 16);
 
-    // Fills `piece` with the next piece; false at end of file or on a read error.
+    // Points `piece` at the next piece, inside the reader's block: valid until the next
+    // call. False at end of file or on a read error.
+    bool next(std::string_view& piece);
+    // The same, copied.
     bool next(std::string& piece);
     bool failed() const { return m_failed; }
 
@@ -24,5 +28,6 @@ class PieceReader {
     std::vector<char> m_buffer;
     std::size_t m_pos = 0;
     std::size_t m_end = 0;
+    bool m_atEnd = false;
     bool m_failed = false;
 };

@@ -13,13 +13,13 @@ struct Tally {
 
 // Counts each distinct value in order of first appearance. A hash map finds the earlier
 // entry of a value at once, so a million Tips with as many distinct dates stay fast.
-template <class Field> std::vector<Tally> TallyOf(const std::vector<Tip>& tips, Field field)
+template <class Field> std::vector<Tally> TallyOf(const TipList& tips, Field field)
 {
     std::vector<Tally> tallies;
     std::unordered_map<std::string_view, std::size_t> position;
     position.reserve(tips.size());
-    for (const Tip& tip : tips) {
-        const std::string& value = tip.*field;
+    for (const TipParts tip : tips) {
+        const std::string_view value = tip.*field;
         const auto [found, isNew] = position.try_emplace(value, tallies.size());
         if (isNew)
             tallies.push_back({value, 1});
@@ -35,8 +35,7 @@ template <class Field> std::vector<Tally> TallyOf(const std::vector<Tip>& tips, 
 }
 
 template <class Field>
-void AppendSection(std::string& report, const char* heading, const std::vector<Tip>& tips,
-                   Field field)
+void AppendSection(std::string& report, const char* heading, const TipList& tips, Field field)
 {
     report += "\r\n\r\n";
     report += heading;
@@ -50,13 +49,13 @@ void AppendSection(std::string& report, const char* heading, const std::vector<T
 
 } // namespace
 
-std::string BuildReport(const std::vector<Tip>& tips)
+std::string BuildReport(const TipList& tips)
 {
     std::string report = tips.size() == 1 ? std::string("There is 1 Tip.")
                                           : "There are " + std::to_string(tips.size()) + " Tips.";
     if (tips.empty())
         return report;
-    AppendSection(report, "--- Number of Tips in each Category ---", tips, &Tip::category);
-    AppendSection(report, "--- Number of Tips in each Date ---", tips, &Tip::date);
+    AppendSection(report, "--- Number of Tips in each Category ---", tips, &TipParts::category);
+    AppendSection(report, "--- Number of Tips in each Date ---", tips, &TipParts::date);
     return report;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/Tip.h"
+#include "common/TipList.h"
 
 #include <string>
 #include <vector>
@@ -10,4 +10,4 @@
 // count apart), listed without their closing line feed and sorted byte by byte, which
 // orders dates as text rather than by calendar. Lines are joined by CR LF with no line
 // break at the end.
-std::string BuildReport(const std::vector<Tip>& tips);
+std::string BuildReport(const TipList& tips);

@@ -7,7 +7,7 @@
 
 namespace {
 
-const std::string& PartOf(const Tip& tip, SearchField field)
+std::string_view PartOf(const TipParts& tip, SearchField field)
 {
     switch (field) {
     case SearchField::Date: return tip.date;
@@ -87,11 +87,12 @@ class WordMatcher {
 };
 
 template <class Matches>
-SearchResult Collect(std::span<const Tip> tips, SearchField field, Matches&& matches)
+SearchResult Collect(const TipList& tips, std::size_t searched, SearchField field,
+                     Matches&& matches)
 {
     SearchResult result;
-    for (std::size_t i = 0; i < tips.size(); ++i) {
-        const Tip& tip = tips[i];
+    for (std::size_t i = 0; i < std::min(searched, tips.size()); ++i) {
+        const TipParts tip = tips[i];
         if (!matches(PartOf(tip, field)))
             continue;
         const int number = static_cast<int>(i) + 1;
@@ -125,17 +126,18 @@ std::vector<std::string> SearchTerms(std::string_view typed)
     return terms;
 }
 
-SearchResult SearchByWords(std::span<const Tip> tips, SearchField field,
-                           const std::vector<std::string>& terms, bool orMode)
+SearchResult SearchByWords(const TipList& tips, SearchField field,
+                           const std::vector<std::string>& terms, bool orMode, std::size_t searched)
 {
     WordMatcher matcher(terms, orMode);
-    return Collect(tips, field, [&](const std::string& part) { return matcher.matches(part); });
+    return Collect(tips, searched, field,
+                   [&](std::string_view part) { return matcher.matches(part); });
 }
 
-SearchResult SearchExactly(std::span<const Tip> tips, SearchField field, std::string_view entry)
+SearchResult SearchExactly(const TipList& tips, SearchField field, std::string_view entry,
+                           std::size_t searched)
 {
-    return Collect(tips, field, [entry](const std::string& part) {
-        const std::string_view view(part);
+    return Collect(tips, searched, field, [entry](std::string_view view) {
         return view.substr(0, view.find('\n')) == entry;
     });
 }

@@ -1,8 +1,11 @@
 #pragma once
 
 #include "common/Tip.h"
+#include "common/TipList.h"
 
-#include <span>
+#include <cstddef>
+#include <limits>
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,11 +27,16 @@ struct SearchResult {
     int lastFound = 0;
 };
 
+inline constexpr std::size_t kAllTips = std::numeric_limits<std::size_t>::max();
+
 // A Tip (number = position in `tips` + 1) matches when any word (`orMode`) or every word
 // occurs inside the searched part, its line end included, letter case aside (see
-// FoldCase). No words match nothing in either mode.
-SearchResult SearchByWords(std::span<const Tip> tips, SearchField field,
-                           const std::vector<std::string>& terms, bool orMode);
+// FoldCase). No words match nothing in either mode. Only the first `searched` Tips
+// are looked at.
+SearchResult SearchByWords(const TipList& tips, SearchField field,
+                           const std::vector<std::string>& terms, bool orMode,
+                           std::size_t searched = kAllTips);
 
 // Tips whose searched part, up to its first "\n", equals `entry` byte for byte.
-SearchResult SearchExactly(std::span<const Tip> tips, SearchField field, std::string_view entry);
+SearchResult SearchExactly(const TipList& tips, SearchField field, std::string_view entry,
+                           std::size_t searched = kAllTips);

@@ -20,7 +20,7 @@ constexpr std::size_t kChunk = 1 << 20;
 
 } // namespace
 
-void AppendTipAsText(std::string& out, int number, const Tip& tip)
+void AppendTipAsText(std::string& out, int number, TipParts tip)
 {
     out += number == 1 ? "Tip #" : "\r\nTip #";
     out += std::to_string(number);
@@ -29,7 +29,7 @@ void AppendTipAsText(std::string& out, int number, const Tip& tip)
     AppendWithCrLf(out, tip.text);
 }
 
-std::string WriteTipsAsText(const std::vector<Tip>& tips, const std::string& path)
+std::string WriteTipsAsText(const TipList& tips, const std::string& path)
 {
     AtomicFileWriter writer(path);
     if (!writer.open())
@@ -37,7 +37,7 @@ std::string WriteTipsAsText(const std::vector<Tip>& tips, const std::string& pat
     std::string chunk;
     chunk.reserve(kChunk + 4096);
     int number = 0;
-    for (const Tip& tip : tips) {
+    for (const TipParts tip : tips) {
         AppendTipAsText(chunk, ++number, tip);
         if (chunk.size() >= kChunk) {
             if (!writer.write(chunk))

@@ -2,6 +2,7 @@
 
 #include "common/AtomicFile.h"
 #include "common/Tip.h"
+#include "common/TipList.h"
 
 #include <cstdio>
 #include <optional>
@@ -31,6 +32,13 @@ bool ReadTipsFileRecords(const std::string& path, TipsFileContent& content);
 // its closing "\n".
 std::string DecodeTipText(const std::string& stored, MsRandom& random);
 
+// What the recorder keeps of a Tips file: the same, in one buffer.
+struct LoadedTips {
+    TipList tips;
+    std::string strayText;
+    bool readError = false;
+};
+
 // Reads the records of a Tips file and unscrambles their texts, then re-seeds the
 // generator from the clock. A record cut before its text line is dropped; a text cut
 // short is kept, and every part is given its closing "\n" so a later save cannot merge
@@ -41,6 +49,10 @@ bool LoadTipsFile(const std::string& path, TipsFileContent& content, MsRandom& r
                   const Clock& clock);
 // The same from an open stream (a file, or bytes in memory).
 void ReadTipsFile(std::FILE* file, TipsFileContent& content, MsRandom& random, const Clock& clock);
+// Both, into one buffer.
+bool LoadTipsFile(const std::string& path, LoadedTips& loaded, MsRandom& random,
+                  const Clock& clock);
+void ReadTipsFile(std::FILE* file, LoadedTips& loaded, MsRandom& random, const Clock& clock);
 
 // One record as the file holds it: marker line, date, category and scrambled text.
 std::string FormatTipRecord(const Tip& tip, MsRandom& random);
@@ -61,7 +73,7 @@ struct SaveResult {
 // disk and renames it over `path`, so a crash or a full disk never leaves half a file
 // and a reader sees either the old or the new file. The old file's permissions are
 // kept. On failure the old file is untouched and no temporary file is left.
-SaveResult SaveTipsFile(const std::string& path, const std::vector<Tip>& tips, MsRandom& random,
+SaveResult SaveTipsFile(const std::string& path, const TipList& tips, MsRandom& random,
                         const Clock& clock, const SaveOptions& options = {});
 
 // The three Tips a new user starts with.

@@ -5,7 +5,7 @@
 
 #include <QTextBoundaryFinder>
 
-QString BoxTextFromPart(const std::string& part)
+QString BoxTextFromPart(std::string_view part)
 {
     const std::string_view bytes = WithoutLineEnd(part);
     QString text = QString::fromLocal8Bit(bytes.data(), static_cast<qsizetype>(bytes.size()));

@@ -2,12 +2,13 @@
 
 #include <QStringList>
 #include <string>
+#include <string_view>
 
 // Moves the parts of a Tip between their stored byte form (local 8-bit, a closing "\n",
 // line breaks as "\r\n") and what the dialog boxes show.
 
 // A stored part without its closing "\n", as a box shows it.
-QString BoxTextFromPart(const std::string& part);
+QString BoxTextFromPart(std::string_view part);
 
 // What a box holds, as a stored part with its closing "\n". Line breaks typed into the
 // Text box become "\r\n", so no bare line feed ever reaches the Tips file inside a part.

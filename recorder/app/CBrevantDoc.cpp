@@ -160,7 +160,7 @@ bool CBrevantDoc::loadTips()
     case kCheckMissing: {
         m_app.m_Tips = TipCollection(DefaultTips());
         // A file that cannot be written now is reported by the save that needs it.
-        const SaveResult saved = SaveTipsFile(path, m_app.m_Tips.tips(), s.random, s.clock);
+        const SaveResult saved = SaveTipsFile(path, m_app.m_Tips.list(), s.random, s.clock);
         if (saved.ok)
             m_TipsFileIdentity = saved.written;
         m_bTipsFileKnown = true;
@@ -170,7 +170,7 @@ bool CBrevantDoc::loadTips()
     case kCheckForeign: {
         // Taken before reading, so a change made while the file is read is noticed too.
         const std::optional<FileIdentity> identity = IdentityOf(path);
-        TipsFileContent content;
+        LoadedTips content;
         if (!LoadTipsFile(path, content, s.random, s.clock))
             return fatal("fopen Error!");
         m_app.m_Tips = TipCollection(std::move(content.tips));
@@ -213,7 +213,7 @@ void CBrevantDoc::pickFirstTip()
         return;
     }
     startWith(PickRandomTip(services().random, m_TipCount()));
-    const Tip& tip = m_app.m_Tips.get(m_CurrentTip);
+    const TipParts tip = m_app.m_Tips.parts(m_CurrentTip);
     m_CurrentDate = tip.date;
     m_CurrentCategory = tip.category;
     m_CurrentText = tip.text;

@@ -45,7 +45,7 @@ SaveReport SaveTips(CBrevantDoc& doc)
                                 "now.\n\nContinue saving?")
                      .arg(shownPath)))
         return {SaveOutcome::Declined, {}};
-    const std::vector<Tip>& tips = doc.app().m_Tips.tips();
+    const TipList& tips = doc.app().m_Tips.list();
     // A foreign or vanished file was already dealt with above; any other must still be
     // the version this run read or wrote.
     SaveOptions options;

@@ -10,17 +10,17 @@ std::size_t TipCollection::index(int number) const
     return static_cast<std::size_t>(number - 1);
 }
 
-const Tip& TipCollection::get(int number) const
+TipParts TipCollection::parts(int number) const
 {
     return m_tips[index(number)];
 }
 
-void TipCollection::replace(int number, Tip tip)
+void TipCollection::replace(int number, TipParts tip)
 {
-    m_tips[index(number)] = std::move(tip);
+    m_tips.replace(index(number), tip);
 }
 
 void TipCollection::remove(int number)
 {
-    m_tips.erase(m_tips.begin() + static_cast<std::ptrdiff_t>(index(number)));
+    m_tips.erase(index(number));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/Tip.h"
+#include "common/TipList.h"
 
 #include <vector>
 
@@ -10,7 +11,7 @@
 class TipCollection {
   public:
     TipCollection() = default;
-    explicit TipCollection(std::vector<Tip> tips) : m_tips(std::move(tips)) {}
+    explicit TipCollection(TipList tips) : m_tips(std::move(tips)) {}
 
     int count() const { return static_cast<int>(m_tips.size()); }
     bool isEmpty() const { return m_tips.empty(); }
@@ -18,18 +19,22 @@ class TipCollection {
 
     // Throws std::out_of_range outside 1..count(): reading a Tip that is not there
     // is a programming error, never something to paper over.
-    const Tip& get(int number) const;
+    Tip get(int number) const { return parts(number).toTip(); }
+    // The same without a copy; valid until the collection changes.
+    TipParts parts(int number) const;
 
-    void append(Tip tip) { m_tips.push_back(std::move(tip)); }
-    void replace(int number, Tip tip);
+    void append(TipParts tip) { m_tips.push_back(tip); }
+    void replace(int number, TipParts tip);
     void remove(int number);
     void removeAll() { m_tips.clear(); }
 
     // In file order, Tip 1 first: what the Tips file reader gives and the writer takes.
-    const std::vector<Tip>& tips() const { return m_tips; }
+    const TipList& list() const { return m_tips; }
+    // The same as separate Tips, copied.
+    std::vector<Tip> tips() const { return m_tips.toTips(); }
 
   private:
     std::size_t index(int number) const;
 
-    std::vector<Tip> m_tips;
+    TipList m_tips;
 };

@@ -65,7 +65,7 @@ void CBrevantView::setStatusTexts(const QString& number, const std::string& date
 
 void CBrevantView::ShowCurrentTip()
 {
-    const Tip& tip = m_doc.app().m_Tips.get(m_doc.m_CurrentTip);
+    const TipParts tip = m_doc.app().m_Tips.parts(m_doc.m_CurrentTip);
     m_doc.m_CurrentText = tip.text;
     m_doc.m_CurrentDate = tip.date;
     m_doc.m_CurrentCategory = tip.category;

@@ -18,7 +18,7 @@ ReportCommands::~ReportCommands() = default;
 
 void ReportCommands::Report()
 {
-    m_dialogs->showReport(BuildReport(m_tips.tips()));
+    m_dialogs->showReport(BuildReport(m_tips.list()));
 }
 
 void ReportCommands::SaveTipsAsText()
@@ -29,7 +29,7 @@ void ReportCommands::SaveTipsAsText()
     std::string error;
     {
         WaitCursor busy;
-        error = WriteTipsAsText(m_tips.tips(), *path);
+        error = WriteTipsAsText(m_tips.list(), *path);
     }
     if (!error.empty())
         m_messages.stop(QStringLiteral("The Tips could not be saved as text.\n\n%1")

@@ -13,7 +13,7 @@ const QString kDeleteCurrent =
     QStringLiteral("You are about to delete the current Tip!\n\nContinue?");
 const QString kDeleteAll = QStringLiteral("You are about to delete all the Tips!\n\nContinue?");
 
-QString FromBytes(const std::string& bytes)
+QString FromBytes(std::string_view bytes)
 {
     return QString::fromLocal8Bit(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
@@ -38,7 +38,7 @@ void TipCommands::Add()
     const int current = m_state.m_CurrentTip;
     const std::string shown = m_host.shownTip().text;
     const bool tipInWindow = m_tips.count() > 1 && !shown.empty() && m_tips.contains(current) &&
-                             shown == m_tips.get(current).text;
+                             shown == m_tips.parts(current).text;
     m_state.m_bTipCommandsEnabled = tipInWindow;
     m_state.m_bClearEnabled = tipInWindow;
     m_bModified = true;
@@ -155,7 +155,7 @@ void TipCommands::TipNumberAndDate()
     const int current = m_state.m_CurrentTip;
     if (!m_tips.contains(current))
         return;
-    const Tip& tip = m_tips.get(current);
+    const TipParts tip = m_tips.parts(current);
     // The stored date ends in its own line feed, which leaves an empty line before the
     // category.
     m_messages.inform(QStringLiteral("Tip #%1\n\nDate: ").arg(current) + FromBytes(tip.date) +

@@ -12,11 +12,11 @@ namespace {
 // Every date once, sorted as text, so not in calendar order.
 QStringList DistinctDates(const TipCollection& tips, int tipCount)
 {
-    std::set<std::string> dates;
+    std::set<std::string_view> dates;
     for (int number = 1; number <= std::min(tipCount, tips.count()); ++number)
-        dates.insert(tips.get(number).date);
+        dates.insert(tips.parts(number).date);
     QStringList entries;
-    for (const std::string& date : dates)
+    for (const std::string_view date : dates)
         entries.append(BoxTextFromPart(date));
     std::sort(entries.begin(), entries.end(), SortsBefore);
     return entries;

@@ -29,9 +29,8 @@ std::string StoredBytes(const QString& text)
 
 FieldSearchDlg::FieldSearchDlg(QWidget* parent, int tipCount, const TipCollection& tips,
                                Messages& messages, const QString& label, const QString& help)
-    : QDialog(parent), tipCount(tipCount),
-      m_tips(std::span<const Tip>(tips.tips())
-                 .first(static_cast<std::size_t>(std::clamp(tipCount, 0, tips.count())))),
+    : QDialog(parent), tipCount(tipCount), m_tips(tips.list()),
+      m_searched(static_cast<std::size_t>(std::clamp(tipCount, 0, tips.count()))),
       m_messages(messages)
 {
     setWindowTitle(tr("Search Tips"));
@@ -145,7 +144,7 @@ void FieldSearchDlg::searchWords(SearchField field)
 {
     terms = SearchTerms(StoredBytes(searchText));
     orMode = m_or->isChecked();
-    runSearch([&] { return SearchByWords(m_tips, field, terms, orMode); });
+    runSearch([&] { return SearchByWords(m_tips, field, terms, orMode, m_searched); });
 }
 
 void FieldSearchDlg::searchPickedOrTyped(SearchField field, const QString& emptyMessage)
@@ -155,7 +154,7 @@ void FieldSearchDlg::searchPickedOrTyped(SearchField field, const QString& empty
     resultText.clear();
     if (m_pickedIndex >= 0) {
         const std::string entry = StoredBytes(searchText);
-        runSearch([&] { return SearchExactly(m_tips, field, entry); });
+        runSearch([&] { return SearchExactly(m_tips, field, entry, m_searched); });
         return;
     }
     searchText = searchText.trimmed();

@@ -3,7 +3,6 @@
 #include "common/TipSearch.h"
 
 #include <QDialog>
-#include <span>
 #include <string>
 #include <vector>
 
@@ -60,7 +59,8 @@ class FieldSearchDlg : public QDialog {
     // Runs `scan` under the wait cursor and closes with its result when it found Tips.
     template <class Scan> void runSearch(Scan&& scan);
 
-    std::span<const Tip> m_tips;
+    const TipList& m_tips;
+    std::size_t m_searched;
     Messages& m_messages;
     QComboBox* m_box;
     QRadioButton* m_or;

@@ -22,7 +22,7 @@ CategoryChoices::CategoryChoices(const TipCollection& tips, int tipCount)
     std::unordered_set<std::string_view> seenBytes;
     QSet<QString> seenFolded;
     for (int number = 1; number <= last; ++number) {
-        const std::string& category = tips.get(number).category;
+        const std::string_view category = tips.parts(number).category;
         if (!seenBytes.insert(category).second)
             continue;
         const QString entry = BoxTextFromPart(category);

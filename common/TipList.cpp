@@ -1,0 +1,149 @@
+#include "common/TipList.h"
+
+#include <functional>
+
+namespace {
+
+// Below this, waste is never worth a pass over the buffer.
+constexpr std::size_t kSmallWaste = 1 << 16;
+
+} // namespace
+
+TipList::TipList(std::initializer_list<Tip> tips)
+{
+    for (const Tip& tip : tips)
+        push_back(tip);
+}
+
+TipList::TipList(const std::vector<Tip>& tips)
+{
+    std::size_t bytes = 0;
+    for (const Tip& tip : tips)
+        bytes += tip.date.size() + tip.category.size() + tip.text.size();
+    reserve(tips.size(), bytes);
+    for (const Tip& tip : tips)
+        push_back(tip);
+}
+
+TipParts TipList::operator[](std::size_t index) const
+{
+    const Entry& entry = m_entries[index];
+    const char* date = m_bytes.data() + entry.at;
+    const char* category = date + entry.dateSize;
+    const char* text = category + entry.categorySize;
+    return {{date, entry.dateSize}, {category, entry.categorySize}, {text, entry.textSize}};
+}
+
+void TipList::reserve(std::size_t tips, std::size_t bytes)
+{
+    m_entries.reserve(tips);
+    m_bytes.reserve(bytes);
+}
+
+bool TipList::pointsIntoBuffer(const TipParts& tip) const
+{
+    const std::less<const char*> before;
+    const char* first = m_bytes.data();
+    const char* last = first + m_bytes.capacity();
+    for (const std::string_view part : {tip.date, tip.category, tip.text})
+        if (!part.empty() && !before(part.data(), first) && before(part.data(), last))
+            return true;
+    return false;
+}
+
+TipList::Entry TipList::store(TipParts tip)
+{
+    // Appending may move the buffer under parts that point into it.
+    if (pointsIntoBuffer(tip))
+        return store(tip.toTip());
+    const Entry entry{m_bytes.size(), static_cast<std::uint32_t>(tip.date.size()),
+                      static_cast<std::uint32_t>(tip.category.size()), tip.text.size()};
+    m_bytes.append(tip.date);
+    m_bytes.append(tip.category);
+    m_bytes.append(tip.text);
+    return entry;
+}
+
+void TipList::push_back(TipParts tip)
+{
+    m_entries.push_back(store(tip));
+}
+
+void TipList::forget(const Entry& entry)
+{
+    m_unusedBytes += entry.end() - entry.at;
+    if (m_unusedBytes < kSmallWaste || m_unusedBytes * 2 < m_bytes.size())
+        return;
+    // More than half the buffer is waste: copy the live Tips into a new one.
+    std::string live;
+    live.reserve(m_bytes.size() - m_unusedBytes);
+    for (Entry& kept : m_entries) {
+        const std::uint64_t at = live.size();
+        live.append(m_bytes, kept.at, kept.end() - kept.at);
+        kept.at = at;
+    }
+    m_bytes.swap(live);
+    m_unusedBytes = 0;
+}
+
+void TipList::replace(std::size_t index, TipParts tip)
+{
+    const Entry stored = store(tip);
+    const Entry old = m_entries[index];
+    m_entries[index] = stored;
+    forget(old);
+}
+
+void TipList::erase(std::size_t index)
+{
+    const Entry old = m_entries[index];
+    m_entries.erase(m_entries.begin() + static_cast<std::ptrdiff_t>(index));
+    forget(old);
+}
+
+void TipList::clear()
+{
+    m_entries.clear();
+    m_bytes.clear();
+    m_unusedBytes = 0;
+}
+
+void TipList::extendLastText(std::string_view more)
+{
+    Entry& last = m_entries.back();
+    if (last.end() != m_bytes.size() || pointsIntoBuffer({{}, {}, more})) {
+        Tip moved = back().toTip();
+        moved.text.append(more);
+        replace(size() - 1, moved);
+        return;
+    }
+    m_bytes.append(more);
+    last.textSize += more.size();
+}
+
+std::span<char> TipList::lastText()
+{
+    const Entry& last = m_entries.back();
+    return {m_bytes.data() + (last.end() - last.textSize), last.textSize};
+}
+
+void TipList::dropFrontOfLastText(std::size_t count)
+{
+    Entry& last = m_entries.back();
+    if (last.end() != m_bytes.size()) {
+        const TipParts parts = back();
+        replace(size() - 1, {parts.date, parts.category, parts.text.substr(count)});
+        return;
+    }
+    m_bytes.erase(last.end() - last.textSize, count);
+    last.textSize -= count;
+}
+
+std::vector<Tip> TipList::toTips() const
+{
+    std::vector<Tip> tips;
+    tips.reserve(size());
+    for (const TipParts tip : *this)
+        tips.push_back(tip.toTip());
+    return tips;
+}

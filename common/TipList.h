@@ -1,0 +1,83 @@
+#pragma once
+
+#include "common/Tip.h"
+
+#include <cstdint>
+#include <initializer_list>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// A list of Tips held in one byte buffer, each Tip a few offsets into it: a million
+// Tips take little more memory than their file, where one string per part would take
+// twice as much. Parts handed out as TipParts stay valid until the list is changed.
+class TipList {
+  public:
+    TipList() = default;
+    TipList(std::initializer_list<Tip> tips);
+    // Every list of Tips reads as one, so callers holding Tips pass them as they are.
+    TipList(const std::vector<Tip>& tips);
+
+    std::size_t size() const { return m_entries.size(); }
+    bool empty() const { return m_entries.empty(); }
+    TipParts operator[](std::size_t index) const;
+    TipParts back() const { return (*this)[size() - 1]; }
+
+    void reserve(std::size_t tips, std::size_t bytes);
+    void push_back(TipParts tip);
+    void replace(std::size_t index, TipParts tip);
+    void erase(std::size_t index);
+    void clear();
+    // Adds `more` to the end of the last Tip's text.
+    void extendLastText(std::string_view more);
+    // The last Tip's text, to be changed where it lies; valid until the list changes.
+    std::span<char> lastText();
+    void dropFrontOfLastText(std::size_t count);
+
+    std::vector<Tip> toTips() const;
+
+    class Iterator {
+      public:
+        using value_type = TipParts;
+        using difference_type = std::ptrdiff_t;
+        Iterator() = default;
+        Iterator(const TipList* list, std::size_t index) : m_list(list), m_index(index) {}
+        TipParts operator*() const { return (*m_list)[m_index]; }
+        Iterator& operator++()
+        {
+            ++m_index;
+            return *this;
+        }
+        Iterator operator++(int)
+        {
+            Iterator before = *this;
+            ++m_index;
+            return before;
+        }
+        bool operator==(const Iterator&) const = default;
+
+      private:
+        const TipList* m_list = nullptr;
+        std::size_t m_index = 0;
+    };
+    Iterator begin() const { return {this, 0}; }
+    Iterator end() const { return {this, size()}; }
+
+  private:
+    struct Entry {
+        std::uint64_t at;
+        std::uint32_t dateSize;
+        std::uint32_t categorySize;
+        std::uint64_t textSize;
+        std::uint64_t end() const { return at + dateSize + categorySize + textSize; }
+    };
+
+    Entry store(TipParts tip);
+    bool pointsIntoBuffer(const TipParts& tip) const;
+    void forget(const Entry& entry);
+
+    std::string m_bytes;
+    std::vector<Entry> m_entries;
+    std::size_t m_unusedBytes = 0; // bytes of replaced or removed Tips
+};

@@ -1,0 +1,160 @@
+// The paths a large collection takes: pieces read in blocks, the generator stepped four
+// draws at a time, and Tips kept in one buffer while they are edited.
+#include "common/Clock.h"
+#include "common/MsRandom.h"
+#include "common/PieceReader.h"
+#include "common/Scramble.h"
+#include "common/TipList.h"
+#include "common/TipsFormat.h"
+#include "tests/support/TempDir.h"
+#include "tests/support/TipPrinting.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Bytes with lines of every awkward length: empty, 998 to 1000 bytes, far over 999,
+// NUL and CR inside, and no line feed at the end.
+std::string AwkwardBytes()
+{
+    std::string bytes;
+    MsRandom random;
+    for (const std::size_t length : {0, 1, 998, 999, 1000, 1997, 1998, 3000, 5, 0, 12})
+        for (int copy = 0; copy < 3; ++copy) {
+            for (std::size_t i = 0; i < length; ++i)
+                bytes +=
+                    static_cast<char>(random.next() % 3 == 0 ? '\0' : 'a' + random.next() % 26);
+            bytes += copy == 1 ? "\r\n" : "\n";
+        }
+    return bytes + "tail without a line feed";
+}
+
+std::vector<std::string> PiecesOf(const std::string& bytes, std::size_t blockSize)
+{
+    std::FILE* file = ::fmemopen(const_cast<char*>(bytes.data()), bytes.size(), "rb");
+    PieceReader reader(file, blockSize);
+    std::vector<std::string> pieces;
+    for (std::string piece; reader.next(piece);)
+        pieces.push_back(piece);
+    std::fclose(file);
+    return pieces;
+}
+
+// The generator stepped once per byte, as the scrambling is defined.
+std::string ShiftOneByOne(std::string bytes, std::uint32_t seed, MsRandom& random)
+{
+    random.seed(seed);
+    for (char& byte : bytes)
+        byte = static_cast<char>(static_cast<unsigned char>(byte) + DrawShift(random));
+    return bytes;
+}
+
+} // namespace
+
+TEST(PieceReader, PiecesDoNotDependOnTheBlockSize)
+{
+    const std::string bytes = AwkwardBytes();
+    // One piece per line, cut every 999 bytes.
+    std::vector<std::string> expected;
+    for (std::size_t at = 0; at < bytes.size();) {
+        const std::size_t lf = bytes.find('\n', at);
+        const std::size_t end = std::min({lf == std::string::npos ? bytes.size() : lf + 1,
+                                          at + PieceReader::kMaxPiece, bytes.size()});
+        expected.push_back(bytes.substr(at, end - at));
+        at = end;
+    }
+    for (const std::size_t block : {1u, 999u, 1000u, 1500u, 4096u, 1u << 16})
+        EXPECT_EQ(PiecesOf(bytes, block), expected) << "block of " << block;
+}
+
+TEST(Scramble, StepsTakenTogetherGiveTheSameBytesAndLeaveTheSameGenerator)
+{
+    for (const std::size_t length : {0, 1, 2, 3, 4, 5, 7, 8, 9, 100, 1001}) {
+        std::string plain(length, '\0');
+        for (std::size_t i = 0; i < length; ++i)
+            plain[i] = static_cast<char>(i * 37 + 11);
+        MsRandom fast, slow;
+        fast.seed(static_cast<std::uint32_t>(length));
+        slow.seed(static_cast<std::uint32_t>(length));
+        const std::string stored = ScrambleBytes(plain, length, fast);
+        const int seed = DrawSeed(slow);
+        EXPECT_EQ(stored,
+                  std::string(1, static_cast<char>(seed)) + ShiftOneByOne(plain, seed, slow))
+            << "length " << length;
+        EXPECT_EQ(fast.next(), slow.next()) << "length " << length;
+        EXPECT_EQ(UnscrambleBytes(stored, length, fast), plain) << "length " << length;
+    }
+}
+
+TEST(TipList, EditsMatchAListOfSeparateTips)
+{
+    const std::string big(40'000, 'b'); // enough waste to make the buffer compact itself
+    const auto make = [&](int n) {
+        return Tip{std::to_string(n) + "\n", "c" + std::to_string(n % 3) + "\n",
+                   (n % 4 == 0 ? big : "text ") + std::to_string(n) + "\n"};
+    };
+    TipList list;
+    std::vector<Tip> model;
+    const auto check = [&](const char* step) { ASSERT_EQ(list.toTips(), model) << step; };
+    for (int n = 0; n < 12; ++n) {
+        list.push_back(make(n));
+        model.push_back(make(n));
+    }
+    check("push_back");
+    for (int round = 0; round < 8; ++round) {
+        const std::size_t at = static_cast<std::size_t>(round * 5) % model.size();
+        list.replace(at, make(100 + round));
+        model[at] = make(100 + round);
+        check("replace");
+        // Parts of the list itself, handed back to it.
+        list.push_back(list[at]);
+        model.push_back(model[at]);
+        check("push_back of its own parts");
+        list.dropFrontOfLastText(1);
+        model.back().text.erase(0, 1);
+        check("dropFrontOfLastText at the end of the buffer");
+        list.replace(0, list.back());
+        model[0] = model.back();
+        check("replace by its own parts");
+        list.dropFrontOfLastText(1);
+        model.back().text.erase(0, 1);
+        check("dropFrontOfLastText inside the buffer");
+        list.extendLastText(list[1].date);
+        model.back().text += model[1].date;
+        check("extendLastText");
+        list.erase(at);
+        model.erase(model.begin() + static_cast<std::ptrdiff_t>(at));
+        check("erase");
+    }
+    list.lastText()[0] = 'X';
+    model.back().text[0] = 'X';
+    check("lastText");
+    list.clear();
+    list.push_back(make(1));
+    EXPECT_EQ(list.toTips(), std::vector<Tip>{make(1)});
+}
+
+TEST(TipsFileBlocks, RecordsAcrossReadBlocksReadBackWhole)
+{
+    // Over a megabyte, so records straddle the reader's blocks at many offsets; long
+    // texts arrive in several pieces, and a byte 3 is stored as a line feed whenever
+    // its shift is 7.
+    std::vector<Tip> tips;
+    for (int n = 0; n < 3000; ++n) {
+        std::string text(static_cast<std::size_t>((n * 7919) % 2500), 'x');
+        for (std::size_t i = 0; i < text.size(); ++i)
+            text[i] = static_cast<char>(i % 5 == 0 ? (n % 2 ? 0xFF : 0x03) : 'a' + (i + n) % 26);
+        tips.push_back({"12/0" + std::to_string(n % 10) + "/26\n", "General\n", text + "\n"});
+    }
+    TempDir dir;
+    const std::string path = dir.file(kTipsFileName);
+    MsRandom random;
+    const FixedClock clock{1'000'000'000};
+    ASSERT_TRUE(SaveTipsFile(path, tips, random, clock).ok);
+    LoadedTips loaded;
+    ASSERT_TRUE(LoadTipsFile(path, loaded, random, clock));
+    EXPECT_FALSE(loaded.readError);
+    EXPECT_EQ(loaded.tips.toTips(), tips);
+}
