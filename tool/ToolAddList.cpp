@@ -6,7 +6,6 @@
 #include "tool/ToolTipCommands.h"
 
 #include <iterator>
-#include <span>
 
 namespace {
 
@@ -24,7 +23,7 @@ std::string ForTerminal(std::string_view part)
 bool Matches(const Tip& tip, const std::string* category, const std::vector<std::string>& words,
              bool everyWord)
 {
-    const std::span<const Tip> one(&tip, 1);
+    const TipList one{tip};
     if (category && SearchExactly(one, SearchField::Category, *category).foundCount == 0)
         return false;
     return words.empty() || SearchByWords(one, SearchField::Text, words, !everyWord).foundCount;

@@ -9,7 +9,7 @@ namespace {
 
 // One saying of a fortune file and its "%" line. A text line that is only "%" would
 // split the saying in two when read back, so it gets a trailing space.
-void AppendTipAsFortune(std::string& out, int, const Tip& tip)
+void AppendTipAsFortune(std::string& out, int, TipParts tip)
 {
     std::string_view text = WithoutLineEnd(tip.text);
     while (!text.empty()) {
@@ -26,7 +26,7 @@ void AppendTipAsFortune(std::string& out, int, const Tip& tip)
     out += "%\n";
 }
 
-using AppendTip = void (*)(std::string&, int, const Tip&);
+using AppendTip = void (*)(std::string&, int, TipParts);
 
 int WriteExport(const std::vector<Tip>& tips, AppendTip append, const std::string& file,
                 const ToolIo& io)
