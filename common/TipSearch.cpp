@@ -86,15 +86,25 @@ class WordMatcher {
     std::string m_folded;
 };
 
+// Calls `onMatch` with the position of every Tip among the first `searched` whose part
+// `matches` accepts, in Tip order.
+template <class Matches, class OnMatch>
+void ForEachMatch(const TipList& tips, std::size_t searched, SearchField field, Matches&& matches,
+                  OnMatch&& onMatch)
+{
+    for (std::size_t i = 0; i < std::min(searched, tips.size()); ++i) {
+        const TipParts tip = tips[i];
+        if (matches(PartOf(tip, field)))
+            onMatch(i, tip);
+    }
+}
+
 template <class Matches>
 SearchResult Collect(const TipList& tips, std::size_t searched, SearchField field,
                      Matches&& matches)
 {
     SearchResult result;
-    for (std::size_t i = 0; i < std::min(searched, tips.size()); ++i) {
-        const TipParts tip = tips[i];
-        if (!matches(PartOf(tip, field)))
-            continue;
+    ForEachMatch(tips, searched, field, matches, [&result](std::size_t i, const TipParts& tip) {
         const int number = static_cast<int>(i) + 1;
         result.resultText += "\nTip #";
         result.resultText += std::to_string(number);
@@ -103,10 +113,24 @@ SearchResult Collect(const TipList& tips, std::size_t searched, SearchField fiel
         result.resultText += tip.text;
         result.lastFound = number;
         ++result.foundCount;
-    }
+    });
     if (result.foundCount != 1)
         result.lastFound = 0;
     return result;
+}
+
+template <class Matches>
+std::vector<std::size_t> Positions(const TipList& tips, SearchField field, Matches&& matches)
+{
+    std::vector<std::size_t> positions;
+    ForEachMatch(tips, kAllTips, field, matches,
+                 [&positions](std::size_t i, const TipParts&) { positions.push_back(i); });
+    return positions;
+}
+
+bool EqualsUpToLineEnd(std::string_view part, std::string_view entry)
+{
+    return part.substr(0, part.find('\n')) == entry;
 }
 
 } // namespace
@@ -137,7 +161,20 @@ SearchResult SearchByWords(const TipList& tips, SearchField field,
 SearchResult SearchExactly(const TipList& tips, SearchField field, std::string_view entry,
                            std::size_t searched)
 {
-    return Collect(tips, searched, field, [entry](std::string_view view) {
-        return view.substr(0, view.find('\n')) == entry;
-    });
+    return Collect(tips, searched, field,
+                   [entry](std::string_view part) { return EqualsUpToLineEnd(part, entry); });
+}
+
+std::vector<std::size_t> PositionsByWords(const TipList& tips, SearchField field,
+                                          const std::vector<std::string>& terms, bool orMode)
+{
+    WordMatcher matcher(terms, orMode);
+    return Positions(tips, field, [&](std::string_view part) { return matcher.matches(part); });
+}
+
+std::vector<std::size_t> PositionsExactly(const TipList& tips, SearchField field,
+                                          std::string_view entry)
+{
+    return Positions(tips, field,
+                     [entry](std::string_view part) { return EqualsUpToLineEnd(part, entry); });
 }

@@ -40,3 +40,10 @@ SearchResult SearchByWords(const TipList& tips, SearchField field,
 // Tips whose searched part, up to its first "\n", equals `entry` byte for byte.
 SearchResult SearchExactly(const TipList& tips, SearchField field, std::string_view entry,
                            std::size_t searched = kAllTips);
+
+// The positions (from 0) of the Tips the two searches above would list, in Tip order, for
+// callers that show the Tips their own way.
+std::vector<std::size_t> PositionsByWords(const TipList& tips, SearchField field,
+                                          const std::vector<std::string>& terms, bool orMode);
+std::vector<std::size_t> PositionsExactly(const TipList& tips, SearchField field,
+                                          std::string_view entry);

@@ -18,15 +18,14 @@ std::string ForTerminal(std::string_view part)
     return text;
 }
 
-// The recorder's searches answer for a whole list; asked about one Tip at a time they
-// tell which Tips match, in the recorder's own words and letter-case rules.
-bool Matches(const Tip& tip, const std::string* category, const std::vector<std::string>& words,
-             bool everyWord)
+// Keeps shown only the Tips at `hits` among those shown so far.
+void KeepOnly(std::vector<bool>& shown, const std::vector<std::size_t>& hits)
 {
-    const TipList one{tip};
-    if (category && SearchExactly(one, SearchField::Category, *category).foundCount == 0)
-        return false;
-    return words.empty() || SearchByWords(one, SearchField::Text, words, !everyWord).foundCount;
+    std::vector<bool> hit(shown.size(), false);
+    for (const std::size_t at : hits)
+        hit[at] = true;
+    for (std::size_t i = 0; i < shown.size(); ++i)
+        shown[i] = shown[i] && hit[i];
 }
 
 } // namespace
@@ -81,11 +80,19 @@ int ListCommand(const std::vector<std::string>& args, const ToolIo& io)
         io.err << "pennivel-tool: --search needs at least one word\n";
         return kExitUsage;
     }
-    const std::string* category = parsed.value("--category");
+    // The recorder's own searches pick the Tips, with its words and letter-case rules.
+    std::vector<bool> shown(tips.size(), true);
+    if (const std::string* category = parsed.value("--category"); category || search) {
+        const TipList list(tips);
+        if (category)
+            KeepOnly(shown, PositionsExactly(list, SearchField::Category, *category));
+        if (search)
+            KeepOnly(shown, PositionsByWords(list, SearchField::Text, words, !parsed.has("--and")));
+    }
     std::string block;
     for (std::size_t i = 0; i < tips.size(); ++i) {
         const Tip& tip = tips[i];
-        if (!Matches(tip, category, words, parsed.has("--and")))
+        if (!shown[i])
             continue;
         block = "Tip #" + std::to_string(i + 1) + "\n";
         block += ForTerminal(tip.date) + "\n" + ForTerminal(tip.category) + "\n";
