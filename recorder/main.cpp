@@ -2,6 +2,8 @@
 #include "common/MsRandom.h"
 #include "platform/Messages.h"
 #include "recorder/app/CBrevantApp.h"
+#include "recorder/app/CMainFrame.h"
+#include "recorder/app/SessionEnd.h"
 #include "recorder/data/RecorderSettings.h"
 #include "recorder/dialogs/password/PasswordDialogs.h"
 #include "recorder/view/MainWindow.h"
@@ -46,5 +48,8 @@ int main(int argc, char** argv)
     if (result != CBrevantApp::StartResult::Run)
         return ExitStatus(result);
     passwordDialogs.setParent(app.mainWindow());
+    // Owned by the window, so it goes (and stops watching) when the window does.
+    if (auto* frame = qobject_cast<CMainFrame*>(app.mainWindow()))
+        (new SessionEnd(*frame))->watchTheSession();
     return QApplication::exec();
 }

@@ -1,39 +1,11 @@
 #include "saver/QuitOnSignals.h"
 
+#include "platform/TerminationSignals.h"
+
 #include <QCoreApplication>
-#include <QSocketNotifier>
 #include <csignal>
-#include <sys/socket.h>
-#include <unistd.h>
-
-namespace {
-
-int g_signalPipe[2] = {-1, -1};
-
-// Only async-signal-safe work here: the event loop reads the byte and ends.
-void OnSignal(int)
-{
-    const char byte = 1;
-    [[maybe_unused]] const ssize_t written = ::write(g_signalPipe[1], &byte, 1);
-}
-
-} // namespace
 
 void QuitOnTerminationSignals()
 {
-    if (g_signalPipe[0] >= 0 || ::socketpair(AF_UNIX, SOCK_STREAM, 0, g_signalPipe) != 0)
-        return;
-    auto* notifier =
-        new QSocketNotifier(g_signalPipe[0], QSocketNotifier::Read, QCoreApplication::instance());
-    QObject::connect(notifier, &QSocketNotifier::activated, notifier, [] {
-        char byte = 0;
-        [[maybe_unused]] const ssize_t read = ::read(g_signalPipe[0], &byte, 1);
-        QCoreApplication::exit(0);
-    });
-    struct sigaction action = {};
-    action.sa_handler = OnSignal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    ::sigaction(SIGTERM, &action, nullptr);
-    ::sigaction(SIGINT, &action, nullptr);
+    CallOnSignals({SIGTERM, SIGINT}, [](int) { QCoreApplication::exit(0); });
 }

@@ -46,6 +46,16 @@ class CMainFrame : public QMainWindow {
 
     // Asked before the window closes (the closing steps); false keeps it open.
     void setCloseGuard(std::function<bool()> guard) { m_closeGuard = std::move(guard); }
+    // The closing steps for when nobody can be asked: the session is ending.
+    void setUnattendedClosing(std::function<void()> steps)
+    {
+        m_unattendedClosing = std::move(steps);
+    }
+    void runUnattendedClosing()
+    {
+        if (m_unattendedClosing)
+            m_unattendedClosing();
+    }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -63,4 +73,5 @@ class CMainFrame : public QMainWindow {
     QLabel* m_categoryPane = nullptr;
     HelpWindow* m_help = nullptr;
     std::function<bool()> m_closeGuard;
+    std::function<void()> m_unattendedClosing;
 };

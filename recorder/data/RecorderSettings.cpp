@@ -2,17 +2,42 @@
 
 #include "recorder/data/IniValueText.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <cstdint>
+#include <fcntl.h>
 #include <limits>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
 QString Path(const char* name)
 {
     return QStringLiteral("Initialization/") + QLatin1String(name);
+}
+
+// The store holds the (only scrambled) password: no one else may read it. A new file
+// is created private before the store writes into it, so it is never readable by
+// others even for a moment, and a wider one is narrowed; the store's own rewrite keeps
+// the mode of the file it replaces.
+void KeepPrivate(const QString& path)
+{
+    const QByteArray file = QFile::encodeName(path);
+    struct stat status = {};
+    if (::stat(file.constData(), &status) == 0) {
+        if ((status.st_mode & 077) != 0)
+            ::chmod(file.constData(), status.st_mode & 0600);
+        return;
+    }
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QFileInfo(folder).isDir() && !QDir().mkpath(folder))
+        return;
+    const int created = ::open(file.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (created >= 0)
+        ::close(created);
 }
 
 } // namespace
@@ -107,6 +132,7 @@ QString RecorderSettings::location() const
 
 void RecorderSettings::put(const char* name, const QVariant& value)
 {
+    KeepPrivate(m_store->fileName());
     m_store->setValue(Path(name), value);
     m_store->sync();
 }

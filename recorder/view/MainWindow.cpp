@@ -41,5 +41,9 @@ std::unique_ptr<QWidget> CreateMainWindow(CBrevantDoc& doc)
     frame->refreshCommandStates();
     frame->setCloseGuard(
         [&doc, tipCommands] { return RunClosingSteps(doc, tipCommands->modified()); });
+    frame->setUnattendedClosing([&doc, tipCommands] {
+        if (RunClosingStepsUnattended(doc, tipCommands->modified()))
+            tipCommands->commands().m_bModified = false;
+    });
     return frame;
 }

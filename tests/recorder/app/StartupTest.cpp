@@ -287,27 +287,51 @@ TEST(Startup, PasswordIsAskedBeforeTheTipsAreTouched)
     EXPECT_FALSE(std::filesystem::exists(rig.tipsPath()));
 }
 
+// Who counts as a brand-new user, set up as `pennivel-tool setup` would; everyone else
+// meets the start-up check of the piece that is missing.
 TEST(FirstRun, OnlyABrandNewUserIsSetUp)
 {
-    {
-        RecorderRig fresh;
-        SetUpForBrandNewUser(fresh.app.services());
-        ASSERT_TRUE(fresh.start()) << fresh.messages.texts().join('|').toStdString();
-        EXPECT_EQ(fresh.settings.read(Key::FirstTimePassword), 1);
-    }
-    {
-        // A store that lost its value is damaged, not new.
-        RecorderRig damaged;
-        damaged.settings.write(Key::Alignment, 0);
-        SetUpForBrandNewUser(damaged.app.services());
-        EXPECT_FALSE(damaged.settings.contains(Key::FirstTimePassword));
-    }
-    {
-        // A data directory whose saver file was deleted is damaged too.
-        RecorderRig damaged;
-        std::filesystem::create_directories(damaged.dataDir);
-        SetUpForBrandNewUser(damaged.app.services());
-        EXPECT_FALSE(damaged.settings.storeExists());
-        EXPECT_EQ(CheckSettingsFile(damaged.dataDir + "/" + kSaverSettingsFileName), kCheckMissing);
+    struct Case {
+        const char* name;
+        void (*prepare)(RecorderRig&);
+        bool setUp;
+    };
+    const Case cases[] = {
+        {"nothing yet", [](RecorderRig&) {}, true},
+        {"an empty data directory",
+         [](RecorderRig& r) { std::filesystem::create_directories(r.dataDir); }, true},
+        {"a data directory of other files",
+         [](RecorderRig& r) {
+             std::filesystem::create_directories(r.dataDir);
+             WriteBytes(r.dataDir + "/notes.txt", "mine\n");
+         },
+         true},
+        {"a store that lost its value", [](RecorderRig& r) { r.settings.write(Key::Alignment, 0); },
+         false},
+        {"a Tips file without the saver file",
+         [](RecorderRig& r) {
+             std::filesystem::create_directories(r.dataDir);
+             WriteBytes(r.tipsPath(), "\n");
+         },
+         false},
+        {"a saver file that is a link to nothing",
+         [](RecorderRig& r) {
+             std::filesystem::create_directories(r.dataDir);
+             std::filesystem::create_symlink(r.dir.file("gone"),
+                                             r.dataDir + "/" + kSaverSettingsFileName);
+         },
+         false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        RecorderRig rig;
+        c.prepare(rig);
+        SetUpForBrandNewUser(rig.app.services());
+        if (c.setUp) {
+            ASSERT_TRUE(rig.start()) << rig.messages.texts().join('|').toStdString();
+            EXPECT_EQ(rig.settings.read(Key::FirstTimePassword), 1);
+        } else {
+            ExpectFatal(rig, kFileError);
+        }
     }
 }

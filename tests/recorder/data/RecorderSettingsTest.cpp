@@ -4,9 +4,12 @@
 #include "recorder/data/UserDataSetup.h"
 #include "tests/support/TempDir.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -132,4 +135,38 @@ TEST(RecorderSettings, HandWrittenTextKeepsItsCommasAndSpaces)
                    std::string("[Other]\nText0=no\n[Initialization]\nText0=") + written + "\n");
         EXPECT_EQ(RecorderSettings(IniPath(dir)).read(Key::SearchTexts[0]), expected) << written;
     }
+}
+
+// The store holds the password: private from its first byte, whatever the umask, and an
+// existing wider file (an older version, a copy from elsewhere) narrowed by the next
+// write. The mode is checked, not access, so running as root does not matter.
+TEST(RecorderSettings, TheStoreIsPrivateAfterEveryWrite)
+{
+    struct Case {
+        const char* name;
+        int existingMode; // 0: no file yet
+    };
+    const mode_t oldMask = ::umask(0);
+    for (const Case c : {Case{"a new store in a new folder", 0}, Case{"world-readable", 0644},
+                         Case{"world-writable", 0666}, Case{"group-readable", 0640},
+                         Case{"already private", 0600}}) {
+        SCOPED_TRACE(c.name);
+        TempDir dir;
+        const QString path = QString::fromStdString(dir.file("config/Pennivel by Kestrow/x.conf"));
+        if (c.existingMode != 0) {
+            ASSERT_TRUE(QDir().mkpath(QFileInfo(path).absolutePath()));
+            WriteBytes(path.toStdString(), "[Initialization]\nm_Alignment=0\n");
+            ::chmod(path.toLocal8Bit().constData(), static_cast<mode_t>(c.existingMode));
+        }
+        RecorderSettings settings(path);
+        settings.write(Key::FirstTimePassword, 1);
+        struct stat status = {};
+        ASSERT_EQ(::stat(path.toLocal8Bit().constData(), &status), 0);
+        EXPECT_EQ(status.st_mode & 0777, 0600u);
+        EXPECT_EQ(settings.read(Key::FirstTimePassword), 1);
+        if (c.existingMode != 0) {
+            EXPECT_EQ(settings.read(Key::Alignment), 0);
+        }
+    }
+    ::umask(oldMask);
 }

@@ -1,0 +1,98 @@
+#include "recorder/app/SessionEnd.h"
+
+#include "platform/TerminationSignals.h"
+#include "recorder/app/CMainFrame.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QMessageBox>
+#include <QTimer>
+#include <csignal>
+#include <cstdlib>
+
+namespace {
+
+SessionEnd* g_watching = nullptr;
+
+// Leaves a modal dialog the way its Esc key would, without the questions some of them
+// ask on the way out; its exec() then returns and the command that opened it goes on.
+void LeaveModal(QWidget& modal)
+{
+    if (auto* box = qobject_cast<QMessageBox*>(&modal); box && box->escapeButton())
+        box->escapeButton()->click();
+    else if (auto* dialog = qobject_cast<QDialog*>(&modal))
+        dialog->done(QDialog::Rejected);
+    else
+        modal.close();
+}
+
+} // namespace
+
+SessionEnd::SessionEnd(CMainFrame& frame) : QObject(&frame), m_frame(frame) {}
+
+SessionEnd::~SessionEnd()
+{
+    if (g_watching == this)
+        g_watching = nullptr;
+}
+
+void SessionEnd::watchTheSession()
+{
+    CallOnSignals({SIGTERM, SIGHUP, SIGINT}, [this](int) { endProgram(); });
+    // Direct: the manager waits for the answer, which goes once the slot returns.
+    connect(
+        qApp, &QGuiApplication::commitDataRequest, this,
+        [this](QSessionManager&) { saveForSessionEnd(); }, Qt::DirectConnection);
+    qApp->installEventFilter(this);
+    g_watching = this;
+    std::atexit(OnProcessExit);
+}
+
+void SessionEnd::endProgram()
+{
+    if (m_ending)
+        return;
+    m_ending = true;
+    leaveDialogsThenEnd();
+}
+
+void SessionEnd::leaveDialogsThenEnd()
+{
+    // One dialog per turn of the event loop: each must return from its own loop before
+    // the one under it can.
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        LeaveModal(*modal);
+        QTimer::singleShot(0, this, &SessionEnd::leaveDialogsThenEnd);
+        return;
+    }
+    m_frame.runUnattendedClosing();
+    g_watching = nullptr;
+    m_frame.setCloseGuard({});
+    m_frame.close();
+    QCoreApplication::exit(0);
+}
+
+void SessionEnd::saveForSessionEnd()
+{
+    m_frame.runUnattendedClosing();
+}
+
+bool SessionEnd::eventFilter(QObject* watched, QEvent* event)
+{
+    // A quit while the window is up comes from the session manager's "die"; on its own
+    // it would close the window with the questions of a normal close.
+    if (watched == qApp && event->type() == QEvent::Quit && m_frame.isVisible() && !m_ending) {
+        QTimer::singleShot(0, this, &SessionEnd::endProgram);
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void SessionEnd::OnProcessExit()
+{
+    if (SessionEnd* watching = g_watching) {
+        g_watching = nullptr;
+        watching->m_frame.runUnattendedClosing();
+    }
+}
