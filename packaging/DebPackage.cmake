@@ -20,5 +20,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Liberation fonts through fontconfig. The toolbar's SVG icons are drawn by a Qt
 # plugin that no binary links to.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, libqt6svg6")
+# Both programs run natively on Wayland compositors with Qt's Wayland plugin.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "xscreensaver | xsecurelock | mate-screensaver")
 include(CPack)

@@ -18,7 +18,7 @@ id=org.pennivel.Pennivel
 sizes=(16 22 24 32 48 64 128 256)
 expected=(bin/Pennivel bin/Pennivel.scr bin/pennivel-tool
   share/applications/$id.desktop share/applications/screensavers/pennivel-tips.desktop
-  share/metainfo/$id.metainfo.xml share/xscreensaver/config/Pennivel.scr.xml
+  share/metainfo/$id.metainfo.xml share/xscreensaver/config/pennivel.scr.xml
   share/icons/hicolor/scalable/apps/$id.svg
   share/man/man1/Pennivel.1 share/man/man1/Pennivel.scr.1 share/man/man1/pennivel-tool.1)
 for size in "${sizes[@]}"; do expected+=("share/icons/hicolor/${size}x$size/apps/$id.png"); done
@@ -34,7 +34,18 @@ done
 desktop-file-validate "$root"/share/applications/*.desktop "$root"/share/applications/screensavers/*.desktop
 appstreamcli validate --no-net "$root/share/metainfo/$id.metainfo.xml" >/dev/null ||
   appstreamcli validate --no-net "$root/share/metainfo/$id.metainfo.xml"
-xmllint --noout "$root/share/xscreensaver/config/Pennivel.scr.xml"
+saver_xml=$root/share/xscreensaver/config/pennivel.scr.xml
+xmllint --noout "$saver_xml"
+# XScreenSaver's settings tool shows <, > and & of the description escaped.
+description=$(xmllint --xpath 'string(//_description)' "$saver_xml")
+[[ $description != *[\<\>\&]* ]] || fail "the saver description holds <, > or &"
+
+# MATE and Xfce run savers only from their own folders and XScreenSaver's.
+link=$root/libexec/xscreensaver/Pennivel.scr
+[ -L "$link" ] || fail "libexec/xscreensaver/Pennivel.scr is not a link"
+[[ $(readlink "$link") != /* ]] || fail "libexec/xscreensaver/Pennivel.scr is an absolute link"
+[ "$(readlink -f "$link")" = "$(readlink -f "$root/bin/Pennivel.scr")" ] ||
+  fail "libexec/xscreensaver/Pennivel.scr does not lead to bin/Pennivel.scr"
 
 # What the entries start must be what was installed.
 for entry in "$root"/share/applications/*.desktop "$root"/share/applications/screensavers/*.desktop; do
