@@ -1,5 +1,6 @@
 #include "recorder/data/RecorderSettings.h"
 #include "tests/e2e/RecorderProcess.h"
+#include "tests/e2e/SessionManager.h"
 #include "tests/e2e/XSession.h"
 
 #include <csignal>
@@ -8,11 +9,15 @@
 namespace {
 
 const QString kMainWindow = QStringLiteral("Pennivel - Tips");
+const QString kTip = QStringLiteral("Added just before the end");
+
+enum class Ending { Signal, SessionManager, LostDisplay };
 
 // One way the desktop ends a running recorder, and whether the Add dialog is still
 // open then, holding the Tip just added.
 struct EndCase {
     const char* name;
+    Ending ending;
     int signalNumber;
     bool addDialogOpen;
 };
@@ -28,9 +33,24 @@ class SessionEndE2E : public ::testing::TestWithParam<EndCase> {
     {
         if (!x.isRunning())
             GTEST_SKIP() << "Xvfb could not be started";
+        if (GetParam().ending == Ending::SessionManager && manager.address().isEmpty())
+            GTEST_SKIP() << "no session manager could listen";
+    }
+
+    void expectSaved()
+    {
+        QString listed;
+        EXPECT_EQ(home.runTool({"list"}, &listed), 0);
+        EXPECT_TRUE(listed.contains(kTip)) << listed.toStdString();
+        EXPECT_EQ(listed.count("Tip #"), 4) << listed.toStdString();
+        RecorderSettings settings(home.settingsPath());
+        EXPECT_EQ(settings.read(Key::TipClosing, -1), 1);
+        const int atClosing = settings.read(Key::TipAtClosing, -1);
+        EXPECT_TRUE(atClosing >= 1 && atClosing <= 3) << atClosing;
     }
 
     XSession x;
+    SessionManager manager;
     RecorderHome home;
 };
 
@@ -38,38 +58,61 @@ class SessionEndE2E : public ::testing::TestWithParam<EndCase> {
 
 TEST_P(SessionEndE2E, SavesTheUnsavedTipAndTheClosingSettings)
 {
-    auto recorder = home.startRecorder({"QT_QPA_PLATFORM=xcb", "DISPLAY=" + x.display()});
+    const EndCase& how = GetParam();
+    QStringList env{"QT_QPA_PLATFORM=xcb", "DISPLAY=" + x.display()};
+    if (how.ending == Ending::SessionManager)
+        env << "SESSION_MANAGER=" + manager.address();
+    auto recorder = home.startRecorder(env);
     ASSERT_TRUE(x.focusWindow(kMainWindow)) << x.serverState().toStdString();
+    if (how.ending == Ending::SessionManager) {
+        ASSERT_TRUE(manager.waitForClient()) << "the recorder never joined the session";
+    }
     x.keys({"ctrl+a"});
     ASSERT_TRUE(x.focusWindow("Add a Tip"));
-    x.type("Added just before the end");
+    x.type(kTip);
     x.keys({"alt+a"});
     // Adding a Tip dated today remembers the date form: the Add button has done its work.
     ASSERT_TRUE(
         WaitFor([&] { return RecorderSettings(home.settingsPath()).contains(Key::DateFormat); }));
-    if (!GetParam().addDialogOpen) {
+    if (!how.addDialogOpen) {
         x.keys({"Escape"});
         ASSERT_TRUE(WaitFor([&] { return !x.windowExists("Add a Tip"); }));
     }
 
-    ::kill(static_cast<pid_t>(recorder->processId()), GetParam().signalNumber);
+    int expectedStatus = 0;
+    switch (how.ending) {
+    case Ending::Signal: ::kill(static_cast<pid_t>(recorder->processId()), how.signalNumber); break;
+    case Ending::SessionManager:
+        // The manager's save request comes first and must leave everything on disk: the
+        // manager may end the program by any means once it was answered.
+        ASSERT_TRUE(manager.saveForShutdown()) << "the recorder never answered the request";
+        if (!how.addDialogOpen) {
+            expectSaved();
+        }
+        manager.die();
+        break;
+    case Ending::LostDisplay:
+        // Qt's X11 plugin calls exit(1) when the connection breaks.
+        x.stopServer();
+        expectedStatus = 1;
+        break;
+    }
     ASSERT_TRUE(recorder->waitForFinished(20000)) << "the recorder did not end";
     EXPECT_EQ(recorder->exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(recorder->exitCode(), 0);
-
-    QString listed;
-    EXPECT_EQ(home.runTool({"list"}, &listed), 0);
-    EXPECT_TRUE(listed.contains("Added just before the end")) << listed.toStdString();
-    EXPECT_EQ(listed.count("Tip #"), 4) << listed.toStdString();
-    RecorderSettings settings(home.settingsPath());
-    EXPECT_EQ(settings.read(Key::TipClosing, -1), 1);
-    const int atClosing = settings.read(Key::TipAtClosing, -1);
-    EXPECT_TRUE(atClosing >= 1 && atClosing <= 3) << atClosing;
+    if (how.ending != Ending::LostDisplay) {
+        EXPECT_EQ(recorder->exitCode(), expectedStatus);
+    }
+    expectSaved();
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryWayToEnd, SessionEndE2E,
-                         ::testing::Values(EndCase{"Terminate", SIGTERM, false},
-                                           EndCase{"HangUp", SIGHUP, false},
-                                           EndCase{"Interrupt", SIGINT, false},
-                                           EndCase{"TerminateWithTheAddDialogOpen", SIGTERM, true}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    EveryWayToEnd, SessionEndE2E,
+    ::testing::Values(EndCase{"Terminate", Ending::Signal, SIGTERM, false},
+                      EndCase{"HangUp", Ending::Signal, SIGHUP, false},
+                      EndCase{"Interrupt", Ending::Signal, SIGINT, false},
+                      EndCase{"TerminateWithTheAddDialogOpen", Ending::Signal, SIGTERM, true},
+                      EndCase{"SessionManagerLogout", Ending::SessionManager, 0, false},
+                      EndCase{"SessionManagerLogoutWithTheAddDialogOpen", Ending::SessionManager, 0,
+                              true},
+                      EndCase{"DisplayGoesAway", Ending::LostDisplay, 0, false}),
+    [](const auto& info) { return std::string(info.param.name); });

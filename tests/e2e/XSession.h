@@ -37,9 +37,11 @@ class XSession {
     // Any xdotool command; returns what it printed.
     QString xdotool(const QStringList& args, int* exitCode = nullptr);
 
+    // Ends the server, as when the display goes away under the programs on it.
+    void stopServer();
+
   private:
     void startServer(int number);
-    void stopServer();
     QByteArray grabScreen();
 
     QProcess m_server;
