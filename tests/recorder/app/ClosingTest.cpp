@@ -4,7 +4,9 @@
 #include "tests/recorder/app/RecorderRig.h"
 
 #include <gtest/gtest.h>
+#include <cstdio>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -114,6 +116,49 @@ TEST(SaveTips, NeverReplacesTipsThisRunDidNotReadWithoutAsking)
             rig.messages.clear();
             EXPECT_EQ(SaveTips(rig.doc()).outcome, SaveOutcome::Saved);
             EXPECT_TRUE(rig.messages.texts().isEmpty());
+        }
+    }
+}
+
+// At the end of the session nobody is asked: what cannot be saved without a question
+// stays on disk as it was, and standard error says why.
+TEST(Closing, UnattendedNeverAsksAndKeepsTheFileOnDisk)
+{
+    struct Case {
+        const char* name;
+        void (*changeOnDisk)(RecorderRig&); // after the start
+        bool saved;
+        const char* told;
+    };
+    const Case cases[] = {
+        {"the file this run read", [](RecorderRig&) {}, true, ""},
+        {"a file another program replaced",
+         [](RecorderRig& r) { WriteBytes(r.tipsPath(), "someone else's notes\n"); }, false,
+         "answered No"},
+        {"a link to nothing",
+         [](RecorderRig& r) {
+             std::remove(r.tipsPath().c_str());
+             ::symlink(r.dir.file("gone").c_str(), r.tipsPath().c_str());
+         },
+         false, "could not be saved"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        RecorderRig rig;
+        rig.install();
+        ASSERT_TRUE(rig.start());
+        c.changeOnDisk(rig);
+        const std::string before = ReadBytes(rig.tipsPath());
+        AddTip(rig);
+        ::testing::internal::CaptureStderr();
+        const bool saved = RunClosingStepsUnattended(rig.doc(), true);
+        const std::string told = ::testing::internal::GetCapturedStderr();
+        EXPECT_EQ(saved, c.saved);
+        EXPECT_TRUE(rig.messages.texts().isEmpty());
+        EXPECT_NE(told.find(c.told), std::string::npos) << told;
+        EXPECT_EQ(rig.settings.read(Key::TipClosing), 1);
+        if (!c.saved) {
+            EXPECT_EQ(ReadBytes(rig.tipsPath()), before);
         }
     }
 }
