@@ -15,6 +15,11 @@ namespace {
 
 SessionEnd* g_watching = nullptr;
 
+constexpr int kTurnMs = 5;
+// How long a closed dialog that outlives its command (one owned by the window) is
+// waited for.
+constexpr int kTurnsPerDialog = 10;
+
 // Leaves a modal dialog the way its Esc key would, without the questions some of them
 // ask on the way out; its exec() then returns and the command that opened it goes on.
 void LeaveModal(QWidget& modal)
@@ -59,12 +64,24 @@ void SessionEnd::endProgram()
 
 void SessionEnd::leaveDialogsThenEnd()
 {
-    // One dialog per turn of the event loop: each must return from its own loop before
-    // the one under it can.
-    if (QWidget* modal = QApplication::activeModalWidget()) {
-        LeaveModal(*modal);
-        QTimer::singleShot(0, this, &SessionEnd::leaveDialogsThenEnd);
-        return;
+    // One dialog at a time: each must return from its own event loop, and the command
+    // that opened it take its results, before the one under it can go. Most dialogs
+    // live on the stack of that command, so their end shows as their destruction. A
+    // dialog that will not go must not keep the program from ending: after a bounded
+    // number of turns the closing steps run regardless.
+    constexpr int kMostTurns = 200;
+    if (++m_turns < kMostTurns) {
+        if (m_leaving && m_turns - m_leavingSince < kTurnsPerDialog) {
+            QTimer::singleShot(kTurnMs, this, &SessionEnd::leaveDialogsThenEnd);
+            return;
+        }
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            m_leaving = modal;
+            m_leavingSince = m_turns;
+            LeaveModal(*modal);
+            QTimer::singleShot(kTurnMs, this, &SessionEnd::leaveDialogsThenEnd);
+            return;
+        }
     }
     m_frame.runUnattendedClosing();
     g_watching = nullptr;

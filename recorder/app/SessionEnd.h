@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
+#include <QWidget>
 
 class CMainFrame;
 class QSessionManager;
@@ -36,4 +38,7 @@ class SessionEnd : public QObject {
 
     CMainFrame& m_frame;
     bool m_ending = false;
+    int m_turns = 0;
+    QPointer<QWidget> m_leaving;
+    int m_leavingSince = 0;
 };
