@@ -14,7 +14,7 @@ packages=(
   librsvg2-bin desktop-file-utils appstream dpkg-dev groff-base libxml2-utils
   poppler-utils cups-daemon
   libxcb1-dev
-  libsm-dev libice-dev
+  libsm-dev libice-dev weston qt6-wayland
   clang-14 libfuzzer-14-dev
   fortunes-min fortune-mod
 )

@@ -7,13 +7,18 @@
 #include <QApplication>
 #include <QDialog>
 #include <QMessageBox>
+#include <QSemaphore>
+#include <QThread>
 #include <QTimer>
 #include <csignal>
 #include <cstdlib>
+#include <memory>
 
 namespace {
 
 SessionEnd* g_watching = nullptr;
+
+QtMessageHandler g_previousHandler = nullptr;
 
 constexpr int kTurnMs = 5;
 // How long a closed dialog that outlives its command (one owned by the window) is
@@ -44,6 +49,7 @@ SessionEnd::~SessionEnd()
 
 void SessionEnd::watchTheSession()
 {
+    g_previousHandler = qInstallMessageHandler(OnQtMessage);
     CallOnSignals({SIGTERM, SIGHUP, SIGINT}, [this](int) { endProgram(); });
     // Direct: the manager waits for the answer, which goes once the slot returns.
     connect(
@@ -104,6 +110,34 @@ bool SessionEnd::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     return QObject::eventFilter(watched, event);
+}
+
+// Qt's Wayland plugin ends the process with _exit() when the compositor goes away, so
+// no exit handler runs; its warning just before is the one moment left to save in. It
+// comes from Qt's thread that reads the connection: the save is handed to the main
+// thread, and the warning waits for it a while, never for good.
+void SessionEnd::OnQtMessage(QtMsgType type, const QMessageLogContext& context,
+                             const QString& message)
+{
+    if (g_previousHandler)
+        g_previousHandler(type, context, message);
+    if (type != QtWarningMsg || !message.startsWith(QLatin1String("The Wayland connection")))
+        return;
+    QCoreApplication* app = QCoreApplication::instance();
+    if (QThread::currentThread() == app->thread()) {
+        OnProcessExit();
+        return;
+    }
+    auto saved = std::make_shared<QSemaphore>();
+    QMetaObject::invokeMethod(
+        app,
+        [saved] {
+            OnProcessExit();
+            saved->release();
+        },
+        Qt::QueuedConnection);
+    constexpr int kLongestWaitMs = 5000;
+    saved->tryAcquire(1, kLongestWaitMs);
 }
 
 void SessionEnd::OnProcessExit()

@@ -14,8 +14,9 @@ class QSessionManager;
 // closing steps run without asking anything and the event loop ends, so the locks go
 // as at any exit. The session manager's save request only saves: the session may go
 // on, and its "die" that follows arrives as a quit, which ends the program the same way.
-// A lost display connection makes Qt call exit(), where only the closing steps can
-// still run; they do, from an exit handler.
+// A lost display connection ends the process from inside Qt: exit() on X11, where an
+// exit handler runs the closing steps, and _exit() on Wayland, where only Qt's warning
+// just before it is left to run them in.
 class SessionEnd : public QObject {
   public:
     explicit SessionEnd(CMainFrame& frame);
@@ -35,6 +36,8 @@ class SessionEnd : public QObject {
   private:
     void leaveDialogsThenEnd();
     static void OnProcessExit();
+    static void OnQtMessage(QtMsgType type, const QMessageLogContext& context,
+                            const QString& message);
 
     CMainFrame& m_frame;
     bool m_ending = false;

@@ -3,8 +3,11 @@
 #include "tests/e2e/SessionManager.h"
 #include "tests/e2e/XSession.h"
 
+#include <QFileInfo>
+#include <QProcess>
 #include <csignal>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace {
 
@@ -116,3 +119,33 @@ INSTANTIATE_TEST_SUITE_P(
                               true},
                       EndCase{"DisplayGoesAway", Ending::LostDisplay, 0, false}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Qt's Wayland plugin leaves no exit handler to run when the compositor goes away;
+// the closing settings must be written all the same. There is no input tool for
+// Wayland here, so no Tip is added: the closing settings show that the step ran.
+TEST(SessionEndWaylandE2E, TheCompositorGoingAwayStillWritesTheClosingSettings)
+{
+    RecorderHome home;
+    QProcess compositor;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_RUNTIME_DIR", home.runtimeDir());
+    compositor.setProcessEnvironment(env);
+    compositor.start("weston", {"--backend=headless-backend.so", "--socket=wayland-pennivel",
+                                "--use-pixman", "--idle-time=0"});
+    if (!compositor.waitForStarted() ||
+        !WaitFor([&] { return QFileInfo::exists(home.runtimeDir() + "/wayland-pennivel"); }))
+        GTEST_SKIP() << "weston could not be started";
+    auto recorder =
+        home.startRecorder({"QT_QPA_PLATFORM=wayland", "WAYLAND_DISPLAY=wayland-pennivel"});
+    // The window is up once the recorder answers other copies.
+    ASSERT_TRUE(WaitFor([&] {
+        return QFileInfo::exists(home.runtimeDir() +
+                                 QStringLiteral("/Pennivel-%1.socket").arg(::getuid()));
+    }));
+    compositor.terminate();
+    compositor.waitForFinished();
+    ASSERT_TRUE(recorder->waitForFinished(20000)) << "the recorder did not end";
+    RecorderSettings settings(home.settingsPath());
+    EXPECT_EQ(settings.read(Key::TipClosing, -1), 1);
+    EXPECT_GE(settings.read(Key::TipAtClosing, -1), 1);
+}
