@@ -68,7 +68,16 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
     auto* whatsThis = QWhatsThis::createAction(this);
     whatsThis->setObjectName(QStringLiteral("actionContextHelp"));
     whatsThis->setShortcut(Qt::SHIFT | Qt::Key_F1);
-    addActions({help, whatsThis});
+    // F10 opens the first menu, as on GNOME and KDE; Alt alone does not reach the menu
+    // bar on every style.
+    auto* menuKey = new QAction(this);
+    menuKey->setObjectName(QStringLiteral("actionMenuBar"));
+    menuKey->setShortcut(Qt::Key_F10);
+    connect(menuKey, &QAction::triggered, this, [this] {
+        if (!menuBar()->actions().isEmpty())
+            menuBar()->setActiveAction(menuBar()->actions().constFirst());
+    });
+    addActions({help, whatsThis, menuKey});
 
     resize(800, 600);
     refreshCommandStates();
