@@ -16,6 +16,7 @@ packages=(
   libxcb1-dev
   clang-14 libfuzzer-14-dev
   fortunes-min fortune-mod
+  at-spi2-core python3-pyatspi dbus
 )
 
 missing=()

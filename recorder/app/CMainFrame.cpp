@@ -11,6 +11,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMenuBar>
+#include <QToolButton>
 #include <QRegularExpression>
 #include <QStatusBar>
 #include <QToolBar>
@@ -55,6 +56,9 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
     m_toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
     m_toolBar->setAllowedAreas(Qt::AllToolBarAreas);
     m_menus->fillToolBar(*m_toolBar);
+    // The button that opens the buttons a narrow window has no room for.
+    if (auto* more = m_toolBar->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
+        more->setAccessibleName(tr("More toolbar buttons"));
     addToolBar(Qt::TopToolBarArea, m_toolBar);
 
     createStatusBar();
