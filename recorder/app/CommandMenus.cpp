@@ -1,5 +1,6 @@
 #include "recorder/app/CommandMenus.h"
 
+#include "recorder/app/InkIconEngine.h"
 #include "recorder/commands/CommandRegistry.h"
 #include "recorder/commands/CommandTable.h"
 
@@ -64,7 +65,7 @@ CommandMenus::CommandMenus(QObject* owner, const CommandRegistry& registry) : m_
         action->setShortcuts(KeysOf(row));
         action->setShortcutContext(Qt::WindowShortcut);
         if (row.toolbarSlot != 0)
-            action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(row.name))));
+            action->setIcon(InkIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(row.name))));
         if (row.mark != CommandMark::None) {
             action->setCheckable(true);
             // Beside an icon the styles show a checked item only as a faint frame around
