@@ -27,6 +27,7 @@ DIALOGS = [
     (("Screen", "Saver"), "Cancel"),
     (("Format", "Font", "Color"), "Cancel"),
     (("Format", "Background"), "Cancel"),
+    (("Info", "Report"), "Exit"),
 ]
 
 problems = []
