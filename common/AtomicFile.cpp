@@ -61,7 +61,10 @@ std::optional<FileIdentity> IdentityOf(const std::string& path)
     return IdentityFrom(st);
 }
 
-AtomicFileWriter::AtomicFileWriter(std::string targetPath) : m_target(std::move(targetPath)) {}
+AtomicFileWriter::AtomicFileWriter(std::string targetPath, NewFile newFile)
+    : m_target(std::move(targetPath)), m_newFile(newFile)
+{
+}
 
 AtomicFileWriter::~AtomicFileWriter()
 {
@@ -138,7 +141,10 @@ bool AtomicFileWriter::createNewFile()
     RemoveLeftoverNewFiles(m_final);
     for (int attempt = 0; attempt < 100; ++attempt) {
         std::string candidate = NewFileNameFor(m_final);
-        m_fd = sys::Open(candidate, O_WRONLY | O_CREAT | O_EXCL, 0600);
+        // A replacement takes the old file's mode before its first byte; a document new
+        // to the folder gets what the umask leaves of 0666, as any editor's would.
+        const mode_t mode = m_newFile == NewFile::Document && !m_oldExists ? 0666 : 0600;
+        m_fd = sys::Open(candidate, O_WRONLY | O_CREAT | O_EXCL, mode);
         if (m_fd >= 0) {
             m_tempPath = std::move(candidate);
             // Held until the file is closed: the sign that this file is not a leftover.

@@ -25,13 +25,18 @@ std::optional<FileIdentity> IdentityOf(const std::string& path);
 // successful commit removes the new file and leaves the target as it was.
 //
 // A target that is a symbolic link is replaced where the link points, so the link
-// stays. The new file is private from its creation and takes the old file's mode (and,
-// where the process may, its owner and group) before its first byte. When the
-// directory refuses new files but the file itself may be written, the whole content is
-// kept in memory and written over the file in place at commit(), space reserved first.
+// stays. The new file is private (or a document) from its creation and takes the old
+// file's mode (and, where the process may, its owner and group) before its first byte.
+// When the directory refuses new files but the file itself may be written, the whole
+// content is kept in memory and written over the file in place at commit(), space
+// reserved first.
 class AtomicFileWriter {
   public:
-    explicit AtomicFileWriter(std::string targetPath);
+    // Who may read a file that did not exist before: the user alone (the Tips and the
+    // settings), or whoever the user's umask lets read their documents (an export).
+    enum class NewFile { Private, Document };
+
+    explicit AtomicFileWriter(std::string targetPath, NewFile newFile = NewFile::Private);
     ~AtomicFileWriter();
     AtomicFileWriter(const AtomicFileWriter&) = delete;
     AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
@@ -64,7 +69,8 @@ class AtomicFileWriter {
     void discard();
 
     std::string m_target; // as given; may be a link
-    std::string m_final;  // the file that is really replaced
+    NewFile m_newFile;
+    std::string m_final; // the file that is really replaced
     std::string m_tempPath;
     int m_fd = -1;
     std::string m_buffer;

@@ -31,7 +31,7 @@ void AppendTipAsText(std::string& out, int number, TipParts tip)
 
 std::string WriteTipsAsText(const TipList& tips, const std::string& path)
 {
-    AtomicFileWriter writer(path);
+    AtomicFileWriter writer(path, AtomicFileWriter::NewFile::Document);
     if (!writer.open())
         return writer.error();
     std::string chunk;

@@ -39,14 +39,23 @@ void CTipWnd::startTicking()
 
 void CTipWnd::paintEvent(QPaintEvent*)
 {
+    // The window system asks for repaints of its own (mapping, going full screen); they
+    // show the frame on display again, so that only the first paint and the timer's
+    // ticks move on to the next Tip and colour.
+    if (m_frameDue) {
+        m_frame = m_scene.nextFrame();
+        m_frameDue = false;
+    }
     QPainter painter(this);
-    PaintSaverFrame(painter, rect(), m_scene.nextFrame());
+    PaintSaverFrame(painter, rect(), m_frame);
     NoteFirstPaint();
 }
 
 void CTipWnd::timerEvent(QTimerEvent* event)
 {
-    if (event->timerId() == m_timerId)
+    if (event->timerId() == m_timerId) {
+        m_frameDue = true;
         update();
+    }
     QWidget::timerEvent(event);
 }

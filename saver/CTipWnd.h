@@ -6,8 +6,9 @@
 
 class Messages;
 
-// The saver's drawing window: one timer, one repaint per tick, and every paint shows the
-// scene's next frame on black. Used as it is inside a host's window; the full-screen
+// The saver's drawing window: one timer, one repaint per tick; the first paint and the
+// paint after each tick show the scene's next frame on black, any other paint the same
+// frame again. Used as it is inside a host's window; the full-screen
 // window adds the rules by which input ends the saver.
 class CTipWnd : public QWidget {
     Q_OBJECT
@@ -28,6 +29,8 @@ class CTipWnd : public QWidget {
 
   private:
     SaverScene m_scene;
+    SaverFrame m_frame;
+    bool m_frameDue = true;
     Messages& m_messages;
     int m_timerId = 0;
 };

@@ -17,6 +17,7 @@ packages=(
   libsm-dev libice-dev weston qt6-wayland
   clang-14 libfuzzer-14-dev
   fortunes-min fortune-mod
+  at-spi2-core python3-pyatspi dbus
 )
 
 missing=()

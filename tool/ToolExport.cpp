@@ -47,7 +47,7 @@ int WriteExport(const std::vector<Tip>& tips, AppendTip append, const std::strin
         io.err << "pennivel-tool: cannot write the export to standard output\n";
         return kExitIoError;
     }
-    AtomicFileWriter writer(file);
+    AtomicFileWriter writer(file, AtomicFileWriter::NewFile::Document);
     bool ok = writer.open();
     for (std::size_t i = 0; ok && i < tips.size(); ++i) {
         chunk.clear();

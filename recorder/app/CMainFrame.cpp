@@ -11,6 +11,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMenuBar>
+#include <QToolButton>
 #include <QRegularExpression>
 #include <QStatusBar>
 #include <QToolBar>
@@ -55,6 +56,9 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
     m_toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
     m_toolBar->setAllowedAreas(Qt::AllToolBarAreas);
     m_menus->fillToolBar(*m_toolBar);
+    // The button that opens the buttons a narrow window has no room for.
+    if (auto* more = m_toolBar->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
+        more->setAccessibleName(tr("More toolbar buttons"));
     addToolBar(Qt::TopToolBarArea, m_toolBar);
 
     createStatusBar();
@@ -68,7 +72,16 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
     auto* whatsThis = QWhatsThis::createAction(this);
     whatsThis->setObjectName(QStringLiteral("actionContextHelp"));
     whatsThis->setShortcut(Qt::SHIFT | Qt::Key_F1);
-    addActions({help, whatsThis});
+    // F10 opens the first menu, as on GNOME and KDE; Alt alone does not reach the menu
+    // bar on every style.
+    auto* menuKey = new QAction(this);
+    menuKey->setObjectName(QStringLiteral("actionMenuBar"));
+    menuKey->setShortcut(Qt::Key_F10);
+    connect(menuKey, &QAction::triggered, this, [this] {
+        if (!menuBar()->actions().isEmpty())
+            menuBar()->setActiveAction(menuBar()->actions().constFirst());
+    });
+    addActions({help, whatsThis, menuKey});
 
     resize(800, 600);
     refreshCommandStates();

@@ -1,5 +1,6 @@
 #include "recorder/app/CommandMenus.h"
 
+#include "recorder/app/InkIconEngine.h"
 #include "recorder/commands/CommandRegistry.h"
 #include "recorder/commands/CommandTable.h"
 
@@ -53,7 +54,9 @@ CommandMenus::CommandMenus(QObject* owner, const CommandRegistry& registry) : m_
     for (const CommandRow& row : CommandTable()) {
         if (row.id == CommandId::None)
             continue;
-        auto* action = new QAction(QString::fromLatin1(row.caption), owner);
+        // The key label after the tab is Qt's to draw from the shortcut: in the text it
+        // would also be read out by screen readers as part of the item's name.
+        auto* action = new QAction(QString::fromLatin1(row.caption).section(u'\t', 0, 0), owner);
         action->setObjectName(ObjectName(row.name));
         action->setStatusTip(QString::fromLatin1(row.prompt));
         action->setWhatsThis(QString::fromLatin1(row.prompt));
@@ -62,7 +65,7 @@ CommandMenus::CommandMenus(QObject* owner, const CommandRegistry& registry) : m_
         action->setShortcuts(KeysOf(row));
         action->setShortcutContext(Qt::WindowShortcut);
         if (row.toolbarSlot != 0)
-            action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(row.name))));
+            action->setIcon(InkIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(row.name))));
         if (row.mark != CommandMark::None) {
             action->setCheckable(true);
             // Beside an icon the styles show a checked item only as a faint frame around
@@ -114,7 +117,12 @@ void CommandMenus::fillToolBar(QToolBar& toolBar) const
         if (group != -1 && slot / 10 != group)
             toolBar.addSeparator();
         group = slot / 10;
-        toolBar.addAction(m_actions.value(id));
+        QAction* action = m_actions.value(id);
+        toolBar.addAction(action);
+        // A button shows only its icon; its name is the tooltip the user sees on it
+        // ("Delete Tip"), not the menu item's words ("Current Tip").
+        if (QWidget* button = toolBar.widgetForAction(action))
+            button->setAccessibleName(action->toolTip());
     }
 }
 

@@ -55,4 +55,10 @@ inline constexpr IntKey FirstTimePassword{"FirstTimePsswrd", 2};
 inline constexpr BytesKey Password{"Passwrd", "A"};
 inline constexpr IntKey DateFormat{"DateFormat", 0};
 
+// Where the window was, and which of its bars were shown, when it last closed: Qt's own
+// geometry record, restored onto a screen that still exists.
+inline constexpr BytesKey WindowGeometry{"WindowGeometry", ""};
+inline constexpr IntKey ToolbarShown{"ToolbarShown", 1};
+inline constexpr IntKey StatusBarShown{"StatusBarShown", 1};
+
 } // namespace Key

@@ -14,7 +14,13 @@
 #include "recorder/view/NavigationCommands.h"
 #include "recorder/view/TipNavigator.h"
 
+#include <QAccessible>
+#include <QAction>
 #include <QBrush>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QMenu>
 #include <QFont>
 #include <QMouseEvent>
 #include <QPainter>
@@ -33,6 +39,14 @@ CBrevantView::CBrevantView(CBrevantDoc& doc, CMainFrame& frame,
     viewport()->setAutoFillBackground(false);
     viewport()->setWhatsThis(QStringLiteral(
         "The Tip on display. With Screen > Enable Click ticked, a click shows the next Tip."));
+
+    MakeTipViewAccessible();
+    auto* copy = new QAction(tr("&Copy"), this);
+    copy->setObjectName(QStringLiteral("actionCopy"));
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(copy, &QAction::triggered, this, &CBrevantView::copyShownTip);
+    addAction(copy);
 
     RecorderServices& services = doc.services();
     m_format = std::make_unique<FormatCommands>(doc, services.settings, services.messages,
@@ -72,6 +86,7 @@ void CBrevantView::ShowCurrentTip()
     m_strTipLabel = QString::fromStdString(TipLabel(m_doc.m_CurrentTip));
     setStatusTexts(m_strTipLabel, m_doc.m_CurrentDate, m_doc.m_CurrentCategory);
     repaintAll();
+    announceShownText();
 }
 
 void CBrevantView::emptyStatusTexts()
@@ -86,6 +101,7 @@ void CBrevantView::showListing(std::string listing, std::string statusDate,
     setStatusTexts({}, statusDate, statusCategory);
     verticalScrollBar()->setValue(0);
     repaintAll();
+    announceShownText();
 }
 
 void CBrevantView::OnClearScreen()
@@ -97,6 +113,38 @@ void CBrevantView::OnClearScreen()
     m_doc.m_bScreenCleared = true;
     m_doc.m_bOnlyTipNoticeOff = true;
     repaintAll();
+    announceShownText();
+}
+
+QString CBrevantView::shownText() const
+{
+    QString text = QString::fromLocal8Bit(ComposeDisplayText(m_doc, true));
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return text;
+}
+
+void CBrevantView::copyShownTip() const
+{
+    QString text = QString::fromLocal8Bit(m_doc.m_CurrentText);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QGuiApplication::clipboard()->setText(text);
+}
+
+void CBrevantView::announceShownText()
+{
+    // Building the text of a long listing costs; nobody asks for it without a reader.
+    if (!QAccessible::isActive())
+        return;
+    QString now = shownText();
+    AnnounceTipViewText(this, m_announcedText, now);
+    m_announcedText = std::move(now);
+}
+
+void CBrevantView::contextMenuEvent(QContextMenuEvent* event)
+{
+    QMenu menu(this);
+    menu.addActions(actions());
+    menu.exec(event->globalPos());
 }
 
 void CBrevantView::paintEvent(QPaintEvent* event)

@@ -2,6 +2,7 @@
 
 #include "platform/TextLayout.h"
 #include "recorder/view/TipDisplay.h"
+#include "recorder/view/TipViewAccessible.h"
 
 #include <QAbstractScrollArea>
 #include <memory>
@@ -17,7 +18,7 @@ class TipNavigator;
 // vertically a line or a page at a time. It loads a chosen Tip into the window and the
 // status bar (ShowCurrentTip), clears the window on request, turns a left click into
 // Next when clicking is enabled, and carries the Format and navigation commands.
-class CBrevantView : public QAbstractScrollArea, public TipDisplay {
+class CBrevantView : public QAbstractScrollArea, public TipDisplay, public ShowsText {
     Q_OBJECT
   public:
     CBrevantView(CBrevantDoc& doc, CMainFrame& frame, std::unique_ptr<FormatDialogs> dialogs);
@@ -32,6 +33,12 @@ class CBrevantView : public QAbstractScrollArea, public TipDisplay {
     // Delete > Screen: only the background stays; no Tip is deleted.
     void OnClearScreen();
 
+    // What the window shows, for screen readers: the Tip-number line when it is on, then
+    // the Tip or the listing, with the line ends of this system.
+    QString shownText() const override;
+    // Ctrl+C: the Tip (or listing) on display, without its number line, to the clipboard.
+    void copyShownTip() const;
+
     FormatCommands& formatCommands() { return *m_format; }
     // Next, Previous, Latest, At Closing, the order, Show All and the search hooks.
     TipNavigator& navigator() { return *m_navigator; }
@@ -43,6 +50,7 @@ class CBrevantView : public QAbstractScrollArea, public TipDisplay {
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
     void setStatusTexts(const QString& number, const std::string& date,
@@ -53,6 +61,8 @@ class CBrevantView : public QAbstractScrollArea, public TipDisplay {
     void updateScrollSizes();
     void firstPaint();
     void repaintAll();
+    // Tells a screen reader, when one listens, that the shown text changed.
+    void announceShownText();
 
     CBrevantDoc& m_doc;
     CMainFrame& m_frame;
@@ -62,4 +72,5 @@ class CBrevantView : public QAbstractScrollArea, public TipDisplay {
     TextLayout m_layout;
     std::string m_shownHead;
     std::string m_shownText;
+    QString m_announcedText;
 };

@@ -5,6 +5,7 @@
 #include "recorder/app/CBrevantDoc.h"
 #include "recorder/app/CMainFrame.h"
 #include "recorder/app/TipsSaving.h"
+#include "recorder/data/RecorderSettings.h"
 #include "recorder/dialogs/report/QtReportDialogs.h"
 #include "recorder/view/CBrevantView.h"
 #include "recorder/view/PrintCommands.h"
@@ -14,6 +15,7 @@
 #include "recorder/view/SearchCommands.h"
 #include "recorder/view/TipCommandsBinding.h"
 #include "recorder/view/TipNavigator.h"
+#include "recorder/view/WindowPlacement.h"
 
 std::unique_ptr<QWidget> CreateMainWindow(CBrevantDoc& doc)
 {
@@ -39,11 +41,18 @@ std::unique_ptr<QWidget> CreateMainWindow(CBrevantDoc& doc)
         frame.get());
     printing->attach(frame->commands());
     frame->refreshCommandStates();
-    frame->setCloseGuard(
-        [&doc, tipCommands] { return RunClosingSteps(doc, tipCommands->modified()); });
-    frame->setUnattendedClosing([&doc, tipCommands] {
+    RecorderSettings& settings = doc.services().settings;
+    RestoreWindowPlacement(*frame, settings);
+    frame->setCloseGuard([&doc, &settings, tipCommands, frame = frame.get()] {
+        if (!RunClosingSteps(doc, tipCommands->modified()))
+            return false;
+        SaveWindowPlacement(*frame, settings);
+        return true;
+    });
+    frame->setUnattendedClosing([&doc, &settings, tipCommands, frame = frame.get()] {
         if (RunClosingStepsUnattended(doc, tipCommands->modified()))
             tipCommands->commands().m_bModified = false;
+        SaveWindowPlacement(*frame, settings);
     });
     return frame;
 }

@@ -7,6 +7,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
+#include <QToolBar>
 
 bool QtPrintDialogs::runPrintSetup(QPrinter& printer)
 {
@@ -20,7 +21,9 @@ bool QtPrintDialogs::runPrintDialog(QPrinter& printer)
 
 void QtPrintDialogs::runPreview(QPrinter& printer, const std::function<void(QPrinter&)>& paint)
 {
-    MakePrintPreviewDialog(printer, m_parent, paint)->exec();
+    const auto dialog = MakePrintPreviewDialog(printer, m_parent, paint, m_previewSize);
+    dialog->exec();
+    m_previewSize = dialog->size();
 }
 
 std::unique_ptr<QPrintDialog> MakePrintDialog(QPrinter& printer, QWidget* parent, bool setup)
@@ -44,17 +47,33 @@ std::unique_ptr<QPrintDialog> MakePrintDialog(QPrinter& printer, QWidget* parent
 
 std::unique_ptr<QPrintPreviewDialog>
 MakePrintPreviewDialog(QPrinter& printer, QWidget* parent,
-                       const std::function<void(QPrinter&)>& paint)
+                       const std::function<void(QPrinter&)>& paint, QSize size)
 {
     auto dialog = std::make_unique<QPrintPreviewDialog>(&printer, parent);
     dialog->setObjectName(QStringLiteral("printPreviewDialog"));
     dialog->setWindowTitle(QObject::tr("Print Preview"));
     QObject::connect(dialog.get(), &QPrintPreviewDialog::paintRequested, dialog.get(),
                      [paint](QPrinter* target) { paint(*target); });
-    // Large enough to read the page: most of the screen's height, in A4 proportions.
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const int height = screen->availableGeometry().height() * 9 / 10;
-        dialog->resize(std::max(640, height * 3 / 4), height);
-    }
+    if (!size.isValid())
+        size = FirstPreviewSize(*dialog);
+    dialog->resize(size);
     return dialog;
+}
+
+QSize FirstPreviewSize(const QPrintPreviewDialog& dialog)
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return {640, 800};
+    const QRect available = screen->availableGeometry();
+    // Large enough to read the page: most of the screen's height, in A4 proportions, and
+    // wide enough for the whole toolbar, whose Print and Page Setup buttons would
+    // otherwise hide behind its overflow menu, out of the keyboard's reach.
+    const int height = available.height() * 9 / 10;
+    int width = std::max(640, height * 3 / 4);
+    if (const auto* toolBar = dialog.findChild<QToolBar*>()) {
+        const int margins = dialog.width() - dialog.contentsRect().width() + 2 * 12;
+        width = std::max(width, toolBar->sizeHint().width() + margins);
+    }
+    return {std::min(width, available.width()), height};
 }

@@ -4,6 +4,7 @@
 #include "tests/support/TempDir.h"
 
 #include <filesystem>
+#include <sys/stat.h>
 #include <gtest/gtest.h>
 
 namespace fs = std::filesystem;
@@ -112,4 +113,26 @@ TEST(Export, FailureInAReadOnlyDirectoryNamesTheFileAndKeepsTheOldOne)
     EXPECT_EQ(status, 0) << "the failure did not name the file and the reason";
     EXPECT_EQ(ReadBytes(path), "old export");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
+}
+
+// An export is a document the user hands on: a new one is as readable as the umask says,
+// a replaced one keeps the mode it had.
+TEST(Export, NewFileFollowsTheUmaskAndAnOldOneKeepsItsMode)
+{
+    TempDir dir;
+    const std::string fresh = dir.file("new.txt");
+    const std::string old = dir.file("old.txt");
+    WriteBytes(old, "old export");
+    fs::permissions(old, fs::perms::owner_read | fs::perms::owner_write);
+    const mode_t before = ::umask(022);
+    const std::string freshError = WriteTipsAsText({{"d\n", "c\n", "t\n"}}, fresh);
+    const std::string oldError = WriteTipsAsText({{"d\n", "c\n", "t\n"}}, old);
+    ::umask(before);
+    ASSERT_EQ(freshError, "");
+    ASSERT_EQ(oldError, "");
+    EXPECT_EQ(fs::status(fresh).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                  fs::perms::others_read);
+    EXPECT_EQ(fs::status(old).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write);
 }

@@ -170,3 +170,29 @@ TEST(SaverStart, TimerOffStillStartsItsTimer)
 }
 
 } // namespace
+
+namespace {
+
+// The window system repaints the window as it maps it and makes it full screen; those
+// paints must not move on, or the first Tip flashes and is replaced at once.
+TEST(SaverStart, OnlyTheTimerMovesOnToTheNextTip)
+{
+    DataDir data;
+    data.settings(AllTips());
+    data.tips(3);
+    ScriptedMessages messages;
+    CTipWnd window(data.load(), data.random, data.clock, messages);
+    window.resize(400, 300);
+    window.show();
+    const QImage first = window.grab().toImage();
+    window.repaint();
+    EXPECT_EQ(window.grab().toImage(), first);
+
+    window.startTicking();
+    QTimerEvent tick(window.timerId());
+    QApplication::sendEvent(&window, &tick);
+    window.repaint();
+    EXPECT_NE(window.grab().toImage(), first);
+}
+
+} // namespace

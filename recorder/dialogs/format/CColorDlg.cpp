@@ -1,6 +1,7 @@
 #include "recorder/dialogs/format/CColorDlg.h"
 
 #include "recorder/dialogs/format/CColorListBox.h"
+#include "recorder/dialogs/widgets/AccessibleLabels.h"
 #include "recorder/dialogs/widgets/DialogSize.h"
 
 #include <QLabel>
@@ -28,8 +29,9 @@ CColorDlg::CColorDlg(const QString& label, QWidget* parent)
     const QFontMetrics metrics = caption->fontMetrics();
     caption->setMinimumWidth(std::max(metrics.horizontalAdvance(kFontColorLabel),
                                       metrics.horizontalAdvance(kBackgroundColorLabel)));
-    for (const ColorRef c : PaletteColors())
-        m_list->addColor(c);
+    for (const PaletteColor& c : PaletteColors())
+        m_list->addColor(c.color);
+    LabelBox(caption, m_list);
     const int frame = 2 * m_list->frameWidth();
     m_list->setMinimumHeight(m_list->count() * CColorListBox::kItemHeight + frame);
 

@@ -6,11 +6,16 @@
 
 namespace {
 
+// The names are what a screen reader announces for each bar.
 constexpr std::array kPalette{
-    ColorRef{0xFF8080}, ColorRef{0xC0C0C0}, ColorRef{0xFF00FF}, ColorRef{0xC080FF},
-    ColorRef{0xFFFF00}, ColorRef{0x00FF00}, ColorRef{0x00FFFF}, ColorRef{0x0000FF},
-    ColorRef{0x000080}, ColorRef{0x800000}, ColorRef{0x800080}, ColorRef{0xFF0000},
-    ColorRef{0xFF0080}, ColorRef{0x8000FF}, ColorRef{0x000000}, ColorRef{0xFFFFFF},
+    PaletteColor{ColorRef{0xFF8080}, "Light blue"}, PaletteColor{ColorRef{0xC0C0C0}, "Silver"},
+    PaletteColor{ColorRef{0xFF00FF}, "Magenta"},    PaletteColor{ColorRef{0xC080FF}, "Pink"},
+    PaletteColor{ColorRef{0xFFFF00}, "Cyan"},       PaletteColor{ColorRef{0x00FF00}, "Green"},
+    PaletteColor{ColorRef{0x00FFFF}, "Yellow"},     PaletteColor{ColorRef{0x0000FF}, "Red"},
+    PaletteColor{ColorRef{0x000080}, "Maroon"},     PaletteColor{ColorRef{0x800000}, "Navy"},
+    PaletteColor{ColorRef{0x800080}, "Purple"},     PaletteColor{ColorRef{0xFF0000}, "Blue"},
+    PaletteColor{ColorRef{0xFF0080}, "Violet"},     PaletteColor{ColorRef{0x8000FF}, "Rose"},
+    PaletteColor{ColorRef{0x000000}, "Black"},      PaletteColor{ColorRef{0xFFFFFF}, "White"},
 };
 
 int Brightness(ColorRef c)
@@ -45,9 +50,20 @@ class ColorBarDelegate : public QStyledItemDelegate {
 
 } // namespace
 
-std::span<const ColorRef> PaletteColors()
+std::span<const PaletteColor> PaletteColors()
 {
     return kPalette;
+}
+
+QString ColorName(ColorRef color)
+{
+    for (const PaletteColor& entry : kPalette)
+        if (entry.color == color)
+            return QString::fromLatin1(entry.name);
+    return QStringLiteral("Red %1, green %2, blue %3")
+        .arg(color.red())
+        .arg(color.green())
+        .arg(color.blue());
 }
 
 CColorListBox::CColorListBox(QWidget* parent) : QListWidget(parent)
@@ -68,6 +84,8 @@ void CColorListBox::addColor(ColorRef color)
         ++row;
     auto* item = new QListWidgetItem;
     item->setData(Qt::UserRole, QVariant::fromValue(color.value));
+    item->setData(Qt::AccessibleTextRole, ColorName(color));
+    item->setToolTip(ColorName(color));
     insertItem(row, item);
 }
 

@@ -5,9 +5,10 @@
 #include <QListWidget>
 #include <span>
 
-// The palette list of the colour dialogs: one 18-pixel bar per colour, no text, kept
-// sorted from the brightest colour to the darkest by the sum of its components. The
-// selected bar carries a one-pixel frame in the inverse colour.
+// The palette list of the colour dialogs: one 18-pixel bar per colour, no visible text
+// (a screen reader hears the colour's name), kept sorted from the brightest colour to the
+// darkest by the sum of its components. The selected bar carries a one-pixel frame in the
+// inverse colour.
 class CColorListBox : public QListWidget {
     Q_OBJECT
   public:
@@ -28,5 +29,13 @@ class CColorListBox : public QListWidget {
     static int compare(ColorRef a, ColorRef b);
 };
 
+struct PaletteColor {
+    ColorRef color;
+    const char* name;
+};
+
 // The sixteen colours both colour dialogs offer, in the order they are added.
-std::span<const ColorRef> PaletteColors();
+std::span<const PaletteColor> PaletteColors();
+
+// What the list calls `color`: its palette name, else its components.
+QString ColorName(ColorRef color);

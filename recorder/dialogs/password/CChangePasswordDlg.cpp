@@ -15,10 +15,10 @@ CChangePasswordDlg::CChangePasswordDlg(Messages& messages, RecorderSettings& set
 {
     setWindowTitle(QStringLiteral("Change Password"));
     auto* form = new QFormLayout;
-    m_oldBox = PasswordBoxes::Add(form, QStringLiteral("Old password:"), "oldPassword");
-    m_newBox = PasswordBoxes::Add(form, QStringLiteral("New password:"), "newPassword");
+    m_oldBox = PasswordBoxes::Add(form, QStringLiteral("O&ld password:"), "oldPassword");
+    m_newBox = PasswordBoxes::Add(form, QStringLiteral("&New password:"), "newPassword");
     m_verifyBox =
-        PasswordBoxes::Add(form, QStringLiteral("Verify new password:"), "verifyPassword");
+        PasswordBoxes::Add(form, QStringLiteral("&Verify new password:"), "verifyPassword");
     QPushButton* ok =
         PasswordBoxes::Finish(this, form, QStringLiteral("&OK"), QStringLiteral("&Cancel"));
     connect(ok, &QPushButton::clicked, this, &CChangePasswordDlg::onOk);

@@ -12,7 +12,7 @@ CPasswordDlg::CPasswordDlg(Messages& messages, std::string expectedPassword, QWi
 {
     setWindowTitle(QStringLiteral("Pennivel"));
     auto* form = new QFormLayout;
-    m_passwordBox = PasswordBoxes::Add(form, QStringLiteral("Password:"), "password");
+    m_passwordBox = PasswordBoxes::Add(form, QStringLiteral("&Password:"), "password");
     QPushButton* ok =
         PasswordBoxes::Finish(this, form, QStringLiteral("&OK"), QStringLiteral("E&xit"));
     connect(ok, &QPushButton::clicked, this, &CPasswordDlg::onOk);

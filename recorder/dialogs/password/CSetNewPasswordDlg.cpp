@@ -15,9 +15,9 @@ CSetNewPasswordDlg::CSetNewPasswordDlg(Messages& messages, RecorderSettings& set
 {
     setWindowTitle(QStringLiteral("Set New Password"));
     auto* form = new QFormLayout;
-    m_newBox = PasswordBoxes::Add(form, QStringLiteral("New password:"), "newPassword");
+    m_newBox = PasswordBoxes::Add(form, QStringLiteral("&New password:"), "newPassword");
     m_verifyBox =
-        PasswordBoxes::Add(form, QStringLiteral("Verify new password:"), "verifyPassword");
+        PasswordBoxes::Add(form, QStringLiteral("&Verify new password:"), "verifyPassword");
     QPushButton* ok =
         PasswordBoxes::Finish(this, form, QStringLiteral("&OK"), QStringLiteral("&Cancel"));
     connect(ok, &QPushButton::clicked, this, &CSetNewPasswordDlg::onOk);

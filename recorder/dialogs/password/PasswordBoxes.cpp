@@ -1,10 +1,12 @@
 #include "recorder/dialogs/password/PasswordBoxes.h"
 
+#include "recorder/dialogs/widgets/AccessibleLabels.h"
 #include "recorder/dialogs/widgets/DialogSize.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -16,7 +18,9 @@ QLineEdit* Add(QFormLayout* form, const QString& label, const char* objectName)
     auto* box = new QLineEdit;
     box->setObjectName(QLatin1String(objectName));
     box->setEchoMode(QLineEdit::Password);
-    form->addRow(label, box);
+    auto* caption = new QLabel(label);
+    form->addRow(caption, box);
+    LabelBox(caption, box);
     return box;
 }
 

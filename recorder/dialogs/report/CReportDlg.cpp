@@ -15,6 +15,7 @@ CReportDlg::CReportDlg(QWidget* parent, const std::string& report) : QDialog(par
 
     m_text = new QPlainTextEdit(this);
     m_text->setObjectName(QStringLiteral("reportText"));
+    m_text->setAccessibleName(tr("Report"));
     m_text->setReadOnly(true);
     m_text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -1,6 +1,7 @@
 #include "recorder/dialogs/saver/SaverSettingsLayout.h"
 
 #include "recorder/dialogs/tip/TipDialogLayout.h"
+#include "recorder/dialogs/widgets/AccessibleLabels.h"
 #include "recorder/dialogs/widgets/MnemonicButton.h"
 #include "recorder/dialogs/widgets/RadioGroupFocus.h"
 #include "recorder/dialogs/widgets/UnsignedSpinBox.h"
@@ -32,15 +33,17 @@ SaverSettingsControls LayOutSaverSettings(QDialog* dialog)
     SaverSettingsControls c{};
 
     c.useGroup = new QGroupBox(QObject::tr("Use"), content);
-    c.allTips = Named(new QRadioButton(QObject::tr("All Tips"), c.useGroup), "allTipsButton",
+    c.allTips = Named(new QRadioButton(QObject::tr("&All Tips"), c.useGroup), "allTipsButton",
                       QObject::tr("The screen saver shows all your Tips in turn, in random "
                                   "order, in changing colours."));
-    c.tipRadio = Named(new QRadioButton(QObject::tr("Tip #"), c.useGroup), "tipNumberButton",
+    c.tipRadio = Named(new QRadioButton(QObject::tr("&Tip #"), c.useGroup), "tipNumberButton",
                        QObject::tr("The screen saver shows only the Tip with this number."));
     c.tipNumberBox = Named(new UnsignedSpinBox(c.useGroup), "tipNumberBox",
                            QObject::tr("The number of the Tip the screen saver shows."));
-    c.clock = Named(new QRadioButton(QObject::tr("Clock"), c.useGroup), "clockButton",
+    c.clock = Named(new QRadioButton(QObject::tr("C&lock"), c.useGroup), "clockButton",
                     QObject::tr("The screen saver shows the time of day."));
+    // The number box stands beside its radio button instead of a label.
+    NameBox(c.tipNumberBox, QObject::tr("Tip number"));
     auto* use = new QGridLayout(c.useGroup);
     use->addWidget(c.allTips, 0, 0, 1, 2);
     use->addWidget(c.tipRadio, 1, 0);
@@ -50,20 +53,20 @@ SaverSettingsControls LayOutSaverSettings(QDialog* dialog)
 
     c.timerGroup = new QGroupBox(QObject::tr("Timer"), content);
     c.changeTimer =
-        Named(new QCheckBox(QObject::tr("Change Tips/Colors"), c.timerGroup), "changeTimerBox",
+        Named(new QCheckBox(QObject::tr("C&hange Tips/Colors"), c.timerGroup), "changeTimerBox",
               QObject::tr("When ticked, the screen saver changes the Tip and its colour (the "
                           "clock: its colour) at the interval below; when not, they stay."));
     const QString everyHelp = QObject::tr("How often the screen saver changes, from 1 to 59.");
-    auto* every = new QLabel(QObject::tr("Every"), c.timerGroup);
+    auto* every = new QLabel(QObject::tr("&Every"), c.timerGroup);
     every->setWhatsThis(everyHelp);
     c.everyBox = Named(new UnsignedSpinBox(c.timerGroup), "everyBox", everyHelp);
-    every->setBuddy(c.everyBox);
+    LabelBox(every, c.everyBox);
     const QString unitHelp = QObject::tr("The unit of the interval.");
     c.seconds =
-        Named(new QRadioButton(QObject::tr("seconds"), c.timerGroup), "secondsButton", unitHelp);
+        Named(new QRadioButton(QObject::tr("seco&nds"), c.timerGroup), "secondsButton", unitHelp);
     c.minutes =
-        Named(new QRadioButton(QObject::tr("minutes"), c.timerGroup), "minutesButton", unitHelp);
-    c.hours = Named(new QRadioButton(QObject::tr("hours"), c.timerGroup), "hoursButton", unitHelp);
+        Named(new QRadioButton(QObject::tr("&minutes"), c.timerGroup), "minutesButton", unitHelp);
+    c.hours = Named(new QRadioButton(QObject::tr("ho&urs"), c.timerGroup), "hoursButton", unitHelp);
     auto* timer = new QGridLayout(c.timerGroup);
     timer->addWidget(c.changeTimer, 0, 0, 1, 3);
     timer->addWidget(every, 1, 0);

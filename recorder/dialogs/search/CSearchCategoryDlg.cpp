@@ -4,7 +4,7 @@
 
 CSearchCategoryDlg::CSearchCategoryDlg(QWidget* parent, int tipCount, const TipCollection& tips,
                                        Messages& messages)
-    : FieldSearchDlg(parent, tipCount, tips, messages, tr("Categories:"),
+    : FieldSearchDlg(parent, tipCount, tips, messages, tr("Ca&tegories:"),
                      tr("Pick a category to find exactly its Tips, or type words to find every "
                         "category that contains them."))
 {

@@ -26,7 +26,7 @@ QStringList DistinctDates(const TipCollection& tips, int tipCount)
 
 CSearchDateDlg::CSearchDateDlg(QWidget* parent, int tipCount, const TipCollection& tips,
                                Messages& messages)
-    : FieldSearchDlg(parent, tipCount, tips, messages, tr("Dates:"),
+    : FieldSearchDlg(parent, tipCount, tips, messages, tr("&Dates:"),
                      tr("Pick a date to find exactly its Tips, or type part of a date (09 "
                         "finds every date that contains 09)."))
 {

@@ -3,11 +3,11 @@
 #include "platform/Messages.h"
 #include "recorder/dialogs/search/SearchDialogLayout.h"
 #include "recorder/dialogs/tip/TipDialogTexts.h"
+#include "recorder/dialogs/widgets/AccessibleLabels.h"
 #include "recorder/dialogs/widgets/WholeNumberBox.h"
 
 #include <QFormLayout>
 #include <QLabel>
-#include <QLineEdit>
 
 CSearchNumberDlg::CSearchNumberDlg(QWidget* parent, int tipCount, Messages& messages)
     : QDialog(parent), tipCount(tipCount), information(TipDialogTexts::TipCountLine(tipCount)),
@@ -21,14 +21,10 @@ CSearchNumberDlg::CSearchNumberDlg(QWidget* parent, int tipCount, Messages& mess
     m_number->setObjectName(QStringLiteral("numberBox"));
     m_number->setValue(static_cast<int>(number));
     m_number->setWhatsThis(tr("The number of the Tip to show; the arrows step through them."));
-    auto* label = new QLabel(tr("Tip #"), content);
-    label->setBuddy(m_number);
+    auto* label = new QLabel(tr("&Tip #"), content);
+    LabelBox(label, m_number);
     label->setWhatsThis(m_number->whatsThis());
-    auto* info = new QLineEdit(information, content);
-    info->setObjectName(QStringLiteral("informationLine"));
-    info->setReadOnly(true);
-    info->setFocusPolicy(Qt::NoFocus);
-    info->setFrame(false);
+    auto* info = InformationLine(information, "informationLine", content);
     info->setWhatsThis(tr("How many Tips there are to choose from."));
     auto* form = new QFormLayout(content);
     form->setContentsMargins(0, 0, 0, 0);

@@ -14,7 +14,7 @@ bool OnlySpaces(const QString& text)
 
 CSearchTextDlg::CSearchTextDlg(QWidget* parent, int tipCount, const TipCollection& tips,
                                Messages& messages, std::vector<std::string>& searchWords)
-    : FieldSearchDlg(parent, tipCount, tips, messages, tr("Text:"),
+    : FieldSearchDlg(parent, tipCount, tips, messages, tr("&Text:"),
                      tr("Type the words to look for in the Tips' texts, or pick one of your "
                         "last ten searches.")),
       m_SearchWords(searchWords)

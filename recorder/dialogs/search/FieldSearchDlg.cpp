@@ -3,10 +3,12 @@
 #include "platform/Messages.h"
 #include "platform/WaitCursor.h"
 #include "recorder/data/TipCollection.h"
+#include "recorder/dialogs/search/ComboBoxPick.h"
 #include "recorder/dialogs/search/SearchDialogLayout.h"
 #include "recorder/dialogs/tip/TipDialogTexts.h"
 #include "common/fields/TipFieldText.h"
 #include "recorder/dialogs/tip/VisibleLengthValidator.h"
+#include "recorder/dialogs/widgets/AccessibleLabels.h"
 #include "recorder/dialogs/widgets/RadioGroupFocus.h"
 
 #include <QButtonGroup>
@@ -37,24 +39,21 @@ FieldSearchDlg::FieldSearchDlg(QWidget* parent, int tipCount, const TipCollectio
     auto* content = new QWidget(this);
     m_box = new QComboBox(content);
     m_box->setObjectName(QStringLiteral("searchBox"));
-    m_box->setEditable(true);
-    // The list is ours: Enter must reach Search, and typing must not be completed.
+    m_pick = new ComboBoxPick(m_box);
     m_box->setInsertPolicy(QComboBox::NoInsert);
     m_box->setCompleter(nullptr);
     m_box->setMaxVisibleItems(12);
     m_box->lineEdit()->setValidator(
         new VisibleLengthValidator(TipDialogTexts::kLineLimit, m_box->lineEdit()));
     m_box->setWhatsThis(help);
-    connect(m_box, &QComboBox::activated, this, [this](int index) { m_pickedIndex = index; });
-    connect(m_box->lineEdit(), &QLineEdit::textEdited, this, [this] { m_pickedIndex = -1; });
     auto* boxLabel = new QLabel(label, content);
-    boxLabel->setBuddy(m_box);
+    LabelBox(boxLabel, m_box);
     boxLabel->setWhatsThis(help);
 
-    m_or = new QRadioButton(tr("OR"), content);
+    m_or = new QRadioButton(tr("&OR"), content);
     m_or->setObjectName(QStringLiteral("orButton"));
     m_or->setWhatsThis(tr("Finds the Tips that contain any of the words you typed."));
-    auto* both = new QRadioButton(tr("AND"), content);
+    auto* both = new QRadioButton(tr("A&ND"), content);
     both->setObjectName(QStringLiteral("andButton"));
     both->setWhatsThis(tr("Finds only the Tips that contain every word you typed."));
     auto* modes = new QButtonGroup(this);
@@ -103,7 +102,7 @@ void FieldSearchDlg::emptyBox()
 {
     m_box->setCurrentIndex(-1);
     m_box->clearEditText();
-    m_pickedIndex = -1;
+    m_pick->set(-1);
     m_box->setFocus();
 }
 
@@ -112,8 +111,8 @@ void FieldSearchDlg::setList(const QStringList& entries, int current)
     m_box->clear();
     m_box->addItems(entries);
     m_box->setCurrentIndex(current);
-    m_pickedIndex = current < m_box->count() ? current : -1;
-    if (m_pickedIndex < 0)
+    m_pick->set(current < m_box->count() ? current : -1);
+    if (m_pick->index() < 0)
         m_box->clearEditText();
     m_box->lineEdit()->selectAll();
 }
@@ -152,7 +151,7 @@ void FieldSearchDlg::searchPickedOrTyped(SearchField field, const QString& empty
     if (!readBox())
         return;
     resultText.clear();
-    if (m_pickedIndex >= 0) {
+    if (m_pick->index() >= 0) {
         const std::string entry = StoredBytes(searchText);
         runSearch([&] { return SearchExactly(m_tips, field, entry, m_searched); });
         return;
@@ -164,4 +163,9 @@ void FieldSearchDlg::searchPickedOrTyped(SearchField field, const QString& empty
         return;
     }
     searchWords(field);
+}
+
+int FieldSearchDlg::pickedIndex() const
+{
+    return m_pick->index();
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 class Messages;
+class ComboBoxPick;
 class QComboBox;
 class QRadioButton;
 class TipCollection;
@@ -48,7 +49,7 @@ class FieldSearchDlg : public QDialog {
     // characters.
     bool readBox();
     // The list entry the user picked, unless the box was edited since; -1 otherwise.
-    int pickedIndex() const { return m_pickedIndex; }
+    int pickedIndex() const;
     void warn(const QString& message);
     void emptyBox();
     // Fills the list; `current` is selected, as if picked, when it is a position in it.
@@ -64,7 +65,7 @@ class FieldSearchDlg : public QDialog {
     Messages& m_messages;
     QComboBox* m_box;
     QRadioButton* m_or;
-    int m_pickedIndex = -1;
+    ComboBoxPick* m_pick;
 };
 
 // The bytes of a box text, in the encoding the Tips are stored in.

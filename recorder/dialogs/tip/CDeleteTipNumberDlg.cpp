@@ -3,12 +3,12 @@
 #include "platform/Messages.h"
 #include "recorder/dialogs/tip/TipDialogLayout.h"
 #include "recorder/dialogs/tip/TipDialogTexts.h"
+#include "recorder/dialogs/widgets/AccessibleLabels.h"
 #include "recorder/dialogs/widgets/MnemonicButton.h"
 #include "recorder/dialogs/widgets/WholeNumberBox.h"
 
 #include <QFormLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 
 CDeleteTipNumberDlg::CDeleteTipNumberDlg(QWidget* parent, int tipCount, Messages& messages)
@@ -19,19 +19,16 @@ CDeleteTipNumberDlg::CDeleteTipNumberDlg(QWidget* parent, int tipCount, Messages
     setWindowTitle(tr("Delete Tip #"));
 
     auto* content = new QWidget(this);
-    auto* info = new QLineEdit(information, content);
-    info->setObjectName(QStringLiteral("informationLine"));
-    info->setReadOnly(true);
-    info->setFocusPolicy(Qt::NoFocus);
-    info->setFrame(false);
+    auto* info = InformationLine(information, "informationLine", content);
     m_number = new WholeNumberBox(tipCount, content);
     m_number->setObjectName(QStringLiteral("numberBox"));
     m_number->setValue(number);
     m_number->setEnabled(tipCount != 1);
     m_number->setWhatsThis(tr("The number of the Tip to delete. You see the Tip and are "
                               "asked before it goes."));
-    auto* label = new QLabel(tr("Tip to delete:"), content);
+    auto* label = new QLabel(tr("&Tip to delete:"), content);
     label->setWhatsThis(m_number->whatsThis());
+    LabelBox(label, m_number);
     auto* form = new QFormLayout(content);
     form->setContentsMargins(0, 0, 0, 0);
     form->addRow(info);

@@ -12,6 +12,7 @@
 
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextCursor>
 
 CEditTipDlg::CEditTipDlg(QWidget* parent, int tipNumber, const Tip& tip, int tipCount,
                          const TipCollection& tips, Messages& messages, const Clock& clock)
@@ -39,6 +40,8 @@ CEditTipDlg::CEditTipDlg(QWidget* parent, int tipNumber, const Tip& tip, int tip
     m_form->load(date, category, text);
     m_form->setCategoryChoices(CategoryChoices(tips, tipCount).entries());
     m_form->setDateChoices(DateChoices(clock.now()));
+    // The caret waits where an addition to the text goes.
+    m_form->textBox()->moveCursor(QTextCursor::End);
     m_form->textBox()->setFocus();
 
     connect(m_form, &TipForm::changedByUser, this, &CEditTipDlg::boxChanged);

@@ -4,6 +4,7 @@
 #include "platform/Messages.h"
 #include "recorder/dialogs/tip/TipDialogTexts.h"
 #include "recorder/dialogs/tip/VisibleLengthValidator.h"
+#include "recorder/dialogs/widgets/AccessibleLabels.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -14,10 +15,7 @@
 
 TipForm::TipForm(QWidget* parent) : QWidget(parent)
 {
-    m_number = new QLineEdit(this);
-    m_number->setObjectName(QStringLiteral("numberLabel"));
-    m_number->setReadOnly(true);
-    m_number->setFocusPolicy(Qt::NoFocus);
+    m_number = InformationLine({}, "numberLabel", this);
     m_number->setMaximumWidth(
         m_number->fontMetrics().horizontalAdvance(QStringLiteral("Tip #00000000")) + 12);
     m_number->setWhatsThis(tr("The number this Tip has in your collection."));
@@ -34,16 +32,19 @@ TipForm::TipForm(QWidget* parent) : QWidget(parent)
     m_text->setTabChangesFocus(true);
     m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_text->setWhatsThis(tr("The text of the Tip. Enter starts a new line."));
+    NameBox(m_text, tr("Text"));
     connect(m_text, &QPlainTextEdit::textChanged, this, &TipForm::reportChange);
 
     auto* layout = new QFormLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addRow(m_number);
-    auto* dateLabel = new QLabel(tr("Date:"), this);
+    auto* dateLabel = new QLabel(tr("&Date:"), this);
     dateLabel->setWhatsThis(m_date->whatsThis());
+    LabelBox(dateLabel, m_date);
     layout->addRow(dateLabel, m_date);
-    auto* categoryLabel = new QLabel(tr("Category:"), this);
+    auto* categoryLabel = new QLabel(tr("&Category:"), this);
     categoryLabel->setWhatsThis(m_category->whatsThis());
+    LabelBox(categoryLabel, m_category);
     layout->addRow(categoryLabel, m_category);
     layout->addRow(m_text);
     setMinimumWidth(320);

@@ -5,7 +5,7 @@
 
 class Messages;
 class QComboBox;
-class QLineEdit;
+class QLabel;
 class QPlainTextEdit;
 
 // The boxes the Add and Edit dialogs share: the read-only number display, the Date and
@@ -44,7 +44,7 @@ class TipForm : public QWidget {
     void fillList(QComboBox* box, const QStringList& choices);
     void reportChange();
 
-    QLineEdit* m_number;
+    QLabel* m_number;
     QComboBox* m_date;
     QComboBox* m_category;
     QPlainTextEdit* m_text;

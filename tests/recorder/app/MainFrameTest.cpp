@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
@@ -165,3 +166,47 @@ TEST(MainFrame, HelpKeysOpenThePageOrAskWhatIsClicked)
     EXPECT_TRUE(QWhatsThis::inWhatsThisMode());
     QWhatsThis::leaveWhatsThisMode();
 }
+
+namespace {
+
+// The largest difference in lightness between an icon's pixels and the toolbar behind it.
+int LargestContrast(const QIcon& icon, QColor behind)
+{
+    QImage drawn(16, 16, QImage::Format_ARGB32);
+    drawn.fill(behind);
+    QPainter painter(&drawn);
+    icon.paint(&painter, drawn.rect());
+    painter.end();
+    int largest = 0;
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x)
+            largest = std::max(largest, std::abs(qGray(drawn.pixel(x, y)) - qGray(behind.rgb())));
+    return largest;
+}
+
+// Every toolbar icon keeps lines that stand out from a light and from a dark toolbar.
+TEST(MainFrame, ToolbarIconsStayVisibleOnLightAndDarkToolbars)
+{
+    const QPalette before = QApplication::palette();
+    const struct {
+        const char* name;
+        QColor window, text;
+    } schemes[] = {{"light", QColor(239, 239, 239), QColor(0, 0, 0)},
+                   {"dark", QColor(42, 46, 50), QColor(252, 252, 252)}};
+    CMainFrame frame;
+    for (const auto& scheme : schemes) {
+        QPalette palette = before;
+        palette.setColor(QPalette::Window, scheme.window);
+        palette.setColor(QPalette::WindowText, scheme.text);
+        QApplication::setPalette(palette);
+        for (QAction* action : frame.toolBar()->actions()) {
+            if (action->isSeparator())
+                continue;
+            EXPECT_GE(LargestContrast(action->icon(), scheme.window), 150)
+                << scheme.name << " " << action->objectName().toStdString();
+        }
+    }
+    QApplication::setPalette(before);
+}
+
+} // namespace

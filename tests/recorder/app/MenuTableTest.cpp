@@ -114,10 +114,14 @@ void Walk(QMenu* menu, const QString& path, QStringList& lines)
         } else if (action->menu()) {
             Walk(action->menu(), path + " > " + action->text(), lines);
         } else {
-            const QString tooltip =
-                kWithoutTooltip.contains(action->text()) ? QString() : action->toolTip();
+            // The menu draws the key label from the first shortcut, after a tab.
+            const QString shown =
+                action->shortcut().isEmpty()
+                    ? action->text()
+                    : action->text() + u'\t' + action->shortcut().toString();
+            const QString tooltip = kWithoutTooltip.contains(shown) ? QString() : action->toolTip();
             lines << QStringLiteral("%1 > %2 | %3 | %4")
-                         .arg(path, action->text(), action->statusTip(), tooltip);
+                         .arg(path, shown, action->statusTip(), tooltip);
         }
     }
 }

@@ -44,7 +44,7 @@ TEST(ColorListBox, OrderDoesNotDependOnTheOrderOfAdding)
     CColorListBox reversed;
     const auto palette = PaletteColors();
     for (auto c = palette.rbegin(); c != palette.rend(); ++c)
-        reversed.addColor(*c);
+        reversed.addColor(c->color);
     EXPECT_EQ(reversed.colorAt(0).value, 0xFFFFFFu);
     EXPECT_EQ(reversed.colorAt(15).value, 0u);
 }

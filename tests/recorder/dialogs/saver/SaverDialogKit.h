@@ -42,7 +42,7 @@ inline QString Describe(QWidget& d)
     const auto checked = [&d](std::initializer_list<const char*> names) {
         for (const char* name : names)
             if (Child<QAbstractButton>(d, name)->isChecked())
-                return Child<QAbstractButton>(d, name)->text();
+                return Child<QAbstractButton>(d, name)->text().remove(u'&');
         return QStringLiteral("-");
     };
     const auto text = [&d](const char* name) {

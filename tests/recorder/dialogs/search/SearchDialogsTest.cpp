@@ -4,6 +4,7 @@
 #include "recorder/dialogs/search/CSearchTextDlg.h"
 #include "tests/recorder/dialogs/DialogTestKit.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -86,6 +87,8 @@ INSTANTIATE_TEST_SUITE_P(
         FieldCase{"PickedGeneralIsExact", false, {1, {}}, {}, 1, 1, "General"},
         FieldCase{"TypedGenFindsAllCases", false, {0, "gen"}, {}, 3, 0, "gen"},
         FieldCase{"PickThenEditIsTyped", false, {1, " ", false}, {}, 3, 0, "General "},
+        // The box itself takes a typed text equal to an entry for that entry on Enter.
+        FieldCase{"TypedEntryTextIsTyped", false, {0, "General"}, {}, 3, 0, "General"},
         FieldCase{
             "AndWithoutAMatch", false, {0, "gen xyz", true, true}, {kNotFound}, -1, 0, "gen xyz"},
         FieldCase{"TypedSpacesOnly",
@@ -139,6 +142,12 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{"NewestSearchedAgain", {0, {}}, {}, true, {"Love", "Family"}, "Hobby"},
         TextCase{"PickedMovesToTheTop", {1, {}}, {}, true, {"Family", "Love", "Career"}, "Hobby"},
         TextCase{"TypedGoesOnTopTwice", {0, "Love"}, {}, true, {"Love", "Love", "Family"}, "Pain"},
+        TextCase{"TypedListedGoesOnTopTwice",
+                 {0, "Family"},
+                 {},
+                 true,
+                 {"Family", "Love", "Family"},
+                 "Pain"},
         TextCase{
             "NotFoundStillRemembered", {0, "zzz"}, {kNotFound}, false, {"zzz", "Love"}, "Pain"},
         TextCase{"SpacesChangeNothing",
@@ -155,7 +164,7 @@ TEST(SearchNumber, AcceptsOnlyTheNumbersOfTips)
                                    std::pair{"0", false}, std::pair{"26", false}}) {
         ScriptedMessages messages;
         CSearchNumberDlg dialog(nullptr, 25, messages);
-        EXPECT_EQ(Child<QLineEdit>(dialog, "informationLine")->text(), "There are 25 Tips.");
+        EXPECT_EQ(Child<QLabel>(dialog, "informationLine")->text(), "There are 25 Tips.");
         ShowAndActivate(dialog);
         QLineEdit* edit = Child<QSpinBox>(dialog, "numberBox")->findChild<QLineEdit*>();
         edit->selectAll();

@@ -3,6 +3,7 @@
 #include "tests/recorder/dialogs/DialogTestKit.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QWhatsThis>
 #include <gtest/gtest.h>
@@ -25,7 +26,7 @@ class AddTipDlgTest : public ::testing::Test {
     }
 
     static QPushButton* AddButton(CAddTipDlg& d) { return Child<QPushButton>(d, "addButton"); }
-    static QString NumberShown(CAddTipDlg& d) { return Child<QLineEdit>(d, "numberLabel")->text(); }
+    static QString NumberShown(CAddTipDlg& d) { return Child<QLabel>(d, "numberLabel")->text(); }
 
     TipCollection tips = TipsWithCategories({"Work", "family"});
     ScriptedMessages messages;

@@ -1,6 +1,7 @@
 #include "recorder/dialogs/tip/CDeleteTipNumberDlg.h"
 #include "tests/recorder/dialogs/DialogTestKit.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
 #include <gtest/gtest.h>
@@ -51,7 +52,7 @@ TEST(DeleteTipNumberDlg, InformationLineCountsTheTips)
          {std::pair{12, "There are 12 Tips."}, std::pair{2, "There are 2 Tips."},
           std::pair{1, "There is 1 Tip."}}) {
         CDeleteTipNumberDlg dialog(nullptr, count, messages);
-        EXPECT_EQ(Child<QLineEdit>(dialog, "informationLine")->text(), line);
+        EXPECT_EQ(Child<QLabel>(dialog, "informationLine")->text(), line);
         EXPECT_EQ(Child<QSpinBox>(dialog, "numberBox")->isEnabled(), count != 1);
     }
 }

@@ -2,6 +2,7 @@
 #include "tests/recorder/dialogs/DialogTestKit.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <gtest/gtest.h>
 
@@ -28,7 +29,7 @@ class EditTipDlgTest : public ::testing::Test {
 TEST_F(EditTipDlgTest, OpensWithTheTipsOwnPartsAndNothingPreselected)
 {
     auto dialog = open(tip);
-    EXPECT_EQ(Child<QLineEdit>(*dialog, "numberLabel")->text(), "Tip #2");
+    EXPECT_EQ(Child<QLabel>(*dialog, "numberLabel")->text(), "Tip #2");
     EXPECT_EQ(DateBox(*dialog)->currentText(), "01/02/09");
     EXPECT_EQ(DateBox(*dialog)->currentIndex(), -1);
     EXPECT_EQ(CategoryBox(*dialog)->currentText(), "Work");
