@@ -6,12 +6,17 @@ set(CPACK_PACKAGE_VENDOR "Pennivel")
 set(CPACK_PACKAGE_CONTACT "Pennivel developers <pennivel@pennivel.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "tip recorder with a companion screen saver")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Pennivel keeps short sayings (Tips), each with a date and a category, and shows
-them one at a time, in order or at random. Tips can be searched, edited, reported
-on, exported and printed. The screen saver Pennivel.scr shows them full-screen in
-changing colours and works with XScreenSaver, xsecurelock and the MATE and Xfce
-screen savers. pennivel-tool checks and prints the data files.")
+    "Pennivel keeps short sayings (Tips), each with a date and a category, and
+shows them one at a time, in order or at random. Tips can be searched,
+edited, reported on, exported and printed. The screen saver Pennivel.scr
+shows them full-screen in changing colours and works with XScreenSaver,
+xsecurelock and the MATE and Xfce screen savers. pennivel-tool checks,
+fills, searches and exports the Tips file from scripts.")
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
+# The programs are stripped in the package; their symbols go to a -dbgsym package
+# beside it, as Debian's own builds do, and stay in the build directory.
 set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_DEBUGINFO_PACKAGE ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://pennivel.org")
@@ -20,5 +25,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Liberation fonts through fontconfig. The toolbar's SVG icons are drawn by a Qt
 # plugin that no binary links to.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, libqt6svg6")
+# Qt's Wayland platform plugin, for running natively on a Wayland session.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "xscreensaver | xsecurelock | mate-screensaver")
 include(CPack)
