@@ -50,9 +50,9 @@ int ExitStatus(CBrevantApp::StartResult result)
 int main(int argc, char** argv)
 {
     // Answered before Qt starts, so they work without a display.
-    if (const std::optional<int> status = AnswerHelpOrVersion(
-            std::vector<std::string>(argv + 1, argv + argc), {"--help"}, "Pennivel", kHelp,
-            std::cout))
+    if (const std::optional<int> status =
+            AnswerHelpOrVersion(std::vector<std::string>(argv + 1, argv + argc), {"--help"},
+                                "Pennivel", kHelp, std::cout))
         return *status;
     QApplication qtApp(argc, argv);
     // Every window inherits it: the password dialog and the start-up failures come
