@@ -13,10 +13,9 @@ shows them full-screen in changing colours and works with XScreenSaver,
 xsecurelock and the MATE and Xfce screen savers. pennivel-tool checks,
 fills, searches and exports the Tips file from scripts.")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
-# The programs are stripped in the package; their symbols go to a -dbgsym package
-# beside it, as Debian's own builds do, and stay in the build directory.
+# The programs are stripped in the package; the build directory keeps them with their
+# symbols.
 set(CPACK_STRIP_FILES ON)
-set(CPACK_DEBIAN_DEBUGINFO_PACKAGE ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://pennivel.org")
