@@ -35,7 +35,7 @@ pennivel-tool|--version|0|out|pennivel-tool $version
 pennivel-tool|add --help|0|out|add [--date DATE] [--category NAME] TEXT
 pennivel-tool|list --help|0|out|list [--category NAME]
 pennivel-tool|import -h|0|out|import [--category NAME] [--paragraphs] FILE...
-pennivel-tool|check -- --settings|2|out|missing
+pennivel-tool|check -- --settings|2|out|does not exist: --settings
 pennivel-tool|dump --unknown|64|err|unknown option '--unknown'
 pennivel-tool|frobnicate|64|err|unknown command 'frobnicate'
 EOF_TABLE

@@ -51,7 +51,7 @@ first_release=$(grep -o '<release version="[^"]*"' "$root/share/metainfo/$id.met
 
 # Every man page renders without warnings and names exactly the long options its
 # program's --help names (each command's own --help for the tool).
-options() { grep -o -- '--[a-z][a-z-]*' | sort -u; }
+options() { { grep -o -- '--[a-z][a-z-]*' || true; } | sort -u; }
 for page in "$root"/share/man/man1/*.1.gz; do
   warnings=$(zcat "$page" | groff -man -ww -z 2>&1)
   [ -z "$warnings" ] || fail "$page: $warnings"
@@ -62,7 +62,7 @@ for page in "$root"/share/man/man1/*.1.gz; do
     for command in check dump setup add list export import; do
       help+=$'\n'$("$root/bin/$program" "$command" --help | options)
     done
-    help=$(sort -u <<<"$help")
+    help=$(sed "/^$/d" <<<"$help" | sort -u)
   fi
   [ "$rendered" = "$help" ] ||
     fail "$page and $program --help name different options: $(diff <(echo "$rendered") <(echo "$help") | tr '\n' ' ')"
