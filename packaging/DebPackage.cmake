@@ -6,11 +6,15 @@ set(CPACK_PACKAGE_VENDOR "Pennivel")
 set(CPACK_PACKAGE_CONTACT "Pennivel developers <pennivel@pennivel.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "tip recorder with a companion screen saver")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Pennivel keeps short sayings (Tips), each with a date and a category, and shows
-them one at a time, in order or at random. Tips can be searched, edited, reported
-on, exported and printed. The screen saver Pennivel.scr shows them full-screen in
-changing colours and works with XScreenSaver, xsecurelock and the MATE and Xfce
-screen savers. pennivel-tool checks and prints the data files.")
+    "Pennivel keeps short sayings (Tips), each with a date and a category, and
+shows them one at a time, in order or at random. Tips can be searched,
+edited, reported on, exported and printed. The screen saver Pennivel.scr
+shows them full-screen in changing colours and works with XScreenSaver,
+xsecurelock and the MATE and Xfce screen savers. pennivel-tool checks,
+fills, searches and exports the Tips file from scripts.")
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
+# The programs are stripped in the package; the build directory keeps them with their
+# symbols.
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)

@@ -3,7 +3,7 @@
 # Extra arguments go to each program (e.g. --benchmark_filter=Load).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-deps.sh
+bash scripts/install-test-deps.sh
 cmake --preset bench >/dev/null
 cmake --build --preset bench
 for program in build/bench/bench/bench_*; do

@@ -1,23 +1,17 @@
 #!/usr/bin/env bash
-# Installs every Debian package Pennivel needs to build, run and test.
+# Installs the Debian packages Pennivel needs to build and run, and no more; the test
+# command adds what the tests need (scripts/install-test-deps.sh).
 # Idempotent and non-interactive: does nothing when all packages are present.
+# Usage: install-deps.sh [EXTRA_PACKAGE]...
 set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6
-  libgl-dev libxkbcommon-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgl-dev libxkbcommon-dev libxcb1-dev
   fonts-liberation fontconfig
-  xvfb xauth xdotool
-  openbox x11-apps
-  librsvg2-bin desktop-file-utils appstream dpkg-dev groff-base libxml2-utils
-  poppler-utils cups-daemon
-  libxcb1-dev
-  libsm-dev libice-dev weston qt6-wayland
-  clang-14 libfuzzer-14-dev
-  fortunes-min fortune-mod
-  at-spi2-core python3-pyatspi dbus
+  librsvg2-bin
+  "$@"
 )
 
 missing=()

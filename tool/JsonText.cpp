@@ -1,5 +1,6 @@
 #include "tool/JsonText.h"
 
+#include <cstdint>
 #include <cstdio>
 
 namespace {
@@ -46,6 +47,58 @@ void AppendEscape(std::string& out, unsigned char byte)
     out += buffer;
 }
 
+bool IsValidUtf8(std::string_view bytes)
+{
+    for (std::size_t i = 0; i < bytes.size();) {
+        if (static_cast<unsigned char>(bytes[i]) < 0x80) {
+            ++i;
+            continue;
+        }
+        const std::size_t length = Utf8SequenceLength(bytes, i);
+        if (length == 0)
+            return false;
+        i += length;
+    }
+    return true;
+}
+
+std::string Base64(std::string_view bytes)
+{
+    static constexpr char kDigits[] =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+    std::string out;
+    out.reserve((bytes.size() + 2) / 3 * 4);
+    for (std::size_t i = 0; i < bytes.size(); i += 3) {
+        const std::size_t left = bytes.size() - i;
+        std::uint32_t group = static_cast<unsigned char>(bytes[i]) << 16;
+        if (left > 1)
+            group |= static_cast<unsigned char>(bytes[i + 1]) << 8;
+        if (left > 2)
+            group |= static_cast<unsigned char>(bytes[i + 2]);
+        out += kDigits[(group >> 18) & 63];
+        out += kDigits[(group >> 12) & 63];
+        out += left > 1 ? kDigits[(group >> 6) & 63] : '=';
+        out += left > 2 ? kDigits[group & 63] : '=';
+    }
+    return out;
+}
+
+// `"name": "text"`, and for bytes that are not UTF-8 also `"name_bytes": "base64"`.
+void AppendField(std::string& out, std::string_view name, std::string_view bytes)
+{
+    out += ", \"";
+    out += name;
+    out += "\": ";
+    out += JsonString(bytes);
+    if (IsValidUtf8(bytes))
+        return;
+    out += ", \"";
+    out += name;
+    out += "_bytes\": \"";
+    out += Base64(bytes);
+    out += '"';
+}
+
 } // namespace
 
 std::string JsonString(std::string_view bytes)
@@ -56,7 +109,8 @@ std::string JsonString(std::string_view bytes)
         if (byte >= 0x80) {
             const std::size_t length = Utf8SequenceLength(bytes, i);
             if (length == 0) {
-                AppendEscape(out, byte);
+                // U+FFFD, as a decoder shows it; the exact bytes go in a field of their own.
+                out += "\xEF\xBF\xBD";
                 ++i;
             } else {
                 out.append(bytes.substr(i, length));
@@ -81,5 +135,16 @@ std::string JsonString(std::string_view bytes)
         ++i;
     }
     out += '"';
+    return out;
+}
+
+std::string TipAsJson(int number, std::string_view date, std::string_view category,
+                      std::string_view text)
+{
+    std::string out = "{\"number\": " + std::to_string(number);
+    AppendField(out, "date", date);
+    AppendField(out, "category", category);
+    AppendField(out, "text", text);
+    out += '}';
     return out;
 }

@@ -3,6 +3,7 @@
 #include "common/Clock.h"
 #include "common/FirstLineCheck.h"
 #include "common/MsRandom.h"
+#include "common/ProgramInfo.h"
 #include "common/SaverSettingsFile.h"
 #include "common/TipsFormat.h"
 #include "platform/DataDirectory.h"
@@ -12,6 +13,7 @@
 #include "tool/TipsFileAccess.h"
 #include "tool/ToolExit.h"
 #include "tool/ToolTipCommands.h"
+#include "tool/ToolUsage.h"
 
 #include <algorithm>
 #include <iostream>
@@ -19,51 +21,16 @@
 
 namespace {
 
-constexpr const char* kUsage =
-    "Usage: pennivel-tool COMMAND [OPTIONS] [FILE]\n"
-    "\n"
-    "Commands:\n"
-    "  check [--settings] [FILE]  check the Tips file (or, with --settings, the screen\n"
-    "                             saver settings file); prints the result code and its\n"
-    "                             meaning and exits with the code\n"
-    "  dump [FILE]                print every Tip of the Tips file as one JSON object a line\n"
-    "  setup                      create what Pennivel needs to start, each part only when\n"
-    "                             missing: the data directory, the screen saver settings\n"
-    "                             file (all Tips, a new one every 10 seconds) and the\n"
-    "                             recorder setting FirstTimePsswrd = 1; existing files and\n"
-    "                             settings are never changed\n"
-    "  add [--date DATE] [--category NAME] TEXT\n"
-    "                             add a Tip (TEXT \"-\" reads standard input); DATE\n"
-    "                             defaults to today as MM/DD/YY, NAME to General; both\n"
-    "                             at most 20 characters, as in the Add dialog\n"
-    "  list [--category NAME] [--search WORDS [--and]]\n"
-    "                             print Tip number, date, category and text of every\n"
-    "                             Tip, or of those in the category and holding any (with\n"
-    "                             --and: every) word, letter case aside\n"
-    "  export [--format text|fortune] [FILE]\n"
-    "                             write the Tips to FILE (default standard output): as\n"
-    "                             Save Tips As Text does, or as a fortune file\n"
-    "  import [--category NAME] [--paragraphs] FILE...\n"
-    "                             add the sayings of fortune files (separated by lines\n"
-    "                             holding \"%\"), or with --paragraphs of text files (one\n"
-    "                             per paragraph), dated today; NAME defaults to each\n"
-    "                             file's base name; FILE \"-\" reads standard input\n"
-    "  help, --help               show this text\n"
-    "\n"
-    "FILE of check and dump defaults to the file in the data directory ($PENNIVEL_DIR,\n"
-    "else ~/.local/share/Pennivel). add and import refuse while Pennivel runs.\n"
-    "\n"
-    "Exit status: 0 done; 64 wrong command line; 65 data the Tips cannot take, or a\n"
-    "Tips file that is not one; 74 a file could not be read or written; 75 Pennivel is\n"
-    "running (close it and try again). check exits with its result code.\n";
-
 // Splits the words after the command into options and at most one file.
 bool ParseFileArgs(const std::vector<std::string>& args, std::vector<std::string_view> allowed,
                    std::vector<std::string>& options, std::string& file, std::ostream& err)
 {
+    bool optionsEnded = false;
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string& word = args[i];
-        if (word.size() > 1 && word[0] == '-') {
+        if (word == "--" && !optionsEnded) {
+            optionsEnded = true;
+        } else if (word.size() > 1 && word[0] == '-' && !optionsEnded) {
             if (std::find(allowed.begin(), allowed.end(), word) == allowed.end()) {
                 err << "pennivel-tool: unknown option '" << word << "' for " << args[0] << "\n";
                 return false;
@@ -103,6 +70,10 @@ int Dump(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
     if (file.empty() && !DefaultFile(kTipsFileName, file, err))
         return kExitIoError;
     const std::uint32_t code = CheckTipsFile(file);
+    if (code == kCheckForeign) {
+        err << "pennivel-tool: " << file << " is not a Pennivel Tips file\n";
+        return kExitBadData;
+    }
     TipsFileContent content;
     if (code == kCheckMissing || code == kCheckError ||
         (code != kCheckEmpty && !LoadTipsFile(file, content, ProcessRandom(), SystemClock()))) {
@@ -111,12 +82,17 @@ int Dump(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
     }
     int number = 0;
     for (const Tip& tip : content.tips) {
-        out << "{\"number\": " << ++number << ", \"date\": " << JsonString(WithoutLineEnd(tip.date))
-            << ", \"category\": " << JsonString(WithoutLineEnd(tip.category))
-            << ", \"text\": " << JsonString(WithoutLineEnd(tip.text)) << "}\n";
+        out << TipAsJson(++number, WithoutLineEnd(tip.date), WithoutLineEnd(tip.category),
+                         WithoutLineEnd(tip.text))
+            << '\n';
     }
     if (content.readError) {
         err << "pennivel-tool: reading " << file << " stopped early on an error\n";
+        return kExitIoError;
+    }
+    out.flush();
+    if (!out) {
+        err << "pennivel-tool: cannot write the Tips to standard output\n";
         return kExitIoError;
     }
     return 0;
@@ -144,6 +120,23 @@ int Setup(const std::vector<std::string>& args, std::ostream& out, std::ostream&
     return 0;
 }
 
+// "--help" among a command's options, before any "--".
+bool AsksForHelp(const std::vector<std::string>& args)
+{
+    for (std::size_t i = 1; i < args.size() && args[i] != "--"; ++i)
+        if (args[i] == "--help" || args[i] == "-h")
+            return true;
+    return false;
+}
+
+// Prints a text the user asked for; a standard output that cannot take it is an error.
+int Answer(std::ostream& out, const std::string& text)
+{
+    out << text;
+    out.flush();
+    return out ? 0 : kExitIoError;
+}
+
 } // namespace
 
 int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
@@ -156,14 +149,16 @@ int RunTool(const std::vector<std::string>& args, const ToolIo& io)
     std::ostream& out = io.out;
     std::ostream& err = io.err;
     if (args.empty()) {
-        err << kUsage;
+        err << ToolUsage();
         return kExitUsage;
     }
     const std::string& command = args[0];
-    if (command == "help" || command == "--help" || command == "-h") {
-        out << kUsage;
-        return 0;
-    }
+    if (command == "help" || command == "--help" || command == "-h")
+        return Answer(out, ToolUsage());
+    if (command == "--version")
+        return Answer(out, "pennivel-tool " + std::string(PennivelVersion()) + "\n");
+    if (const std::string usage = CommandUsage(command); !usage.empty() && AsksForHelp(args))
+        return Answer(out, usage);
     if (command == "check")
         return Check(args, out, err);
     if (command == "dump")
@@ -178,6 +173,6 @@ int RunTool(const std::vector<std::string>& args, const ToolIo& io)
         return ExportCommand(args, io);
     if (command == "import")
         return ImportCommand(args, io);
-    err << "pennivel-tool: unknown command '" << command << "'\n\n" << kUsage;
+    err << "pennivel-tool: unknown command '" << command << "'\n\n" << ToolUsage();
     return kExitUsage;
 }

@@ -20,7 +20,10 @@ expected=(bin/Pennivel bin/Pennivel.scr bin/pennivel-tool
   share/applications/$id.desktop share/applications/screensavers/pennivel-tips.desktop
   share/metainfo/$id.metainfo.xml share/xscreensaver/config/pennivel.scr.xml
   share/icons/hicolor/scalable/apps/$id.svg
-  share/man/man1/Pennivel.1 share/man/man1/Pennivel.scr.1 share/man/man1/pennivel-tool.1)
+  share/man/man1/Pennivel.1.gz share/man/man1/Pennivel.scr.1.gz share/man/man1/pennivel-tool.1.gz
+  share/doc/pennivel/copyright share/doc/pennivel/changelog.gz
+  share/bash-completion/completions/pennivel-tool share/zsh/vendor-completions/_pennivel-tool
+  share/fish/vendor_completions.d/pennivel-tool.fish)
 for size in "${sizes[@]}"; do expected+=("share/icons/hicolor/${size}x$size/apps/$id.png"); done
 for f in "${expected[@]}"; do [ -s "$root/$f" ] || fail "missing or empty: $f"; done
 for f in "$root"/bin/*; do [ -x "$f" ] || fail "not executable: $f"; done
@@ -57,14 +60,23 @@ done
 first_release=$(grep -o '<release version="[^"]*"' "$root/share/metainfo/$id.metainfo.xml" | head -1)
 [ "$first_release" = "<release version=\"$version\"" ] || fail "newest release is $first_release, not $version"
 
-# Every man page renders without warnings, and the tool's page shows its --help text.
-for page in "$root"/share/man/man1/*.1; do
-  warnings=$(groff -man -ww -z "$page" 2>&1)
+# Every man page renders without warnings and names exactly the long options its
+# program's --help names (each command's own --help for the tool).
+options() { { grep -o -- '--[a-z][a-z-]*' || true; } | sort -u; }
+for page in "$root"/share/man/man1/*.1.gz; do
+  warnings=$(zcat "$page" | groff -man -ww -z 2>&1)
   [ -z "$warnings" ] || fail "$page: $warnings"
+  program=$(basename "$page" .1.gz)
+  rendered=$(zcat "$page" | groff -man -Tascii -P-cbou 2>/dev/null | options)
+  help=$("$root/bin/$program" --help | options)
+  if [ "$program" = pennivel-tool ]; then
+    for command in check dump setup add list export import; do
+      help+=$'\n'$("$root/bin/$program" "$command" --help | options)
+    done
+    help=$(sed "/^$/d" <<<"$help" | sort -u)
+  fi
+  [ "$rendered" = "$help" ] ||
+    fail "$page and $program --help name different options: $(diff <(echo "$rendered") <(echo "$help") | tr '\n' ' ')"
 done
-rendered=$(groff -man -Tascii -P-cbou "$root/share/man/man1/pennivel-tool.1" 2>/dev/null)
-while IFS= read -r line; do
-  line=$(sed 's/^ *//' <<<"$line")
-  [ -z "$line" ] || grep -qF -- "$line" <<<"$rendered" || fail "man page lacks help line: $line"
-done < <("$root/bin/pennivel-tool" --help)
+bash -n "$root/share/bash-completion/completions/pennivel-tool" || fail "bash completion does not parse"
 echo "installed files are complete and valid"

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
 
@@ -34,9 +35,22 @@ TEST(JsonText, EscapesAndKeepsValidUtf8)
     EXPECT_EQ(JsonString(std::string("\0\x01\x7f", 3)), R"("\u0000\u0001\u007F")");
     EXPECT_EQ(JsonString("caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80"),
               "\"caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80\"");
-    // Lone, overlong, surrogate and cut sequences are bytes, not characters.
-    EXPECT_EQ(JsonString("\xE9t\xC0\xAF\xED\xA0\x80\xE2\x82"),
-              R"("\u00E9t\u00C0\u00AF\u00ED\u00A0\u0080\u00E2\u0082")");
+    // Lone, overlong, surrogate and cut sequences are bytes, not characters: each shows as
+    // U+FFFD, and the Tip carries the exact bytes in base64 beside the text.
+    const std::string fffd = "\xEF\xBF\xBD";
+    EXPECT_EQ(JsonString("\xE9t\xC0\xAF"), "\"" + fffd + "t" + fffd + fffd + "\"");
+    const struct {
+        std::string text;
+        std::string json;
+    } tips[] = {
+        {"plain", R"({"number": 1, "date": "d", "category": "c", "text": "plain"})"},
+        {"caf\xE9", R"({"number": 1, "date": "d", "category": "c", "text": "caf)" + fffd +
+                        R"(", "text_bytes": "Y2Fm6Q=="})"},
+        {"\xED\xA0\x80\xE2\x82", R"({"number": 1, "date": "d", "category": "c", "text": ")" + fffd +
+                                     fffd + fffd + fffd + fffd + R"(", "text_bytes": "7aCA4oI="})"},
+    };
+    for (const auto& tip : tips)
+        EXPECT_EQ(TipAsJson(1, "d", "c", tip.text), tip.json) << tip.text;
 }
 
 TEST(Tool, CheckAndDump)
@@ -58,7 +72,8 @@ TEST(Tool, CheckAndDump)
               R"({"number": 1, "date": "02/20/09", "category": "General", )"
               R"("text": "Treat yourself the way you want other people to treat you."})");
     EXPECT_NE(run.out.find("{\"number\": 4, \"date\": \"x\", \"category\": \"Caf\xC3\xA9\", "
-                           "\"text\": \"two\\r\\nlines \\u00FF\"}\n"),
+                           "\"text\": \"two\\r\\nlines \xEF\xBF\xBD\", "
+                           "\"text_bytes\": \"dHdvDQpsaW5lcyD/\"}\n"),
               std::string::npos);
 
     EXPECT_EQ(RunCaptured({"check", "--settings", path}).status, 1);
@@ -66,6 +81,26 @@ TEST(Tool, CheckAndDump)
     run = RunCaptured({"dump", dir.file("none")});
     EXPECT_EQ(run.status, 74);
     EXPECT_FALSE(run.err.empty());
+    // A foreign file is no Tips file: nothing on standard output.
+    const std::string foreign = dir.file("foreign.ini");
+    WriteBytes(foreign, "[Some other program]\nkey=value\n");
+    run = RunCaptured({"dump", foreign});
+    EXPECT_EQ(run.status, 65);
+    EXPECT_EQ(run.out, "");
+    EXPECT_NE(run.err.find("not a Pennivel Tips file"), std::string::npos);
+}
+
+TEST(Tool, DumpIntoAFullDeviceFails)
+{
+    TempDir dir;
+    const std::string path = dir.file(kTipsFileName);
+    MsRandom random;
+    ASSERT_TRUE(SaveTipsFile(path, DefaultTips(), random, SystemClock()).ok);
+    std::ofstream full("/dev/full");
+    std::ostringstream err;
+    ASSERT_TRUE(full.is_open());
+    EXPECT_EQ(RunTool({"dump", path}, full, err), 74);
+    EXPECT_NE(err.str().find("standard output"), std::string::npos);
 }
 
 TEST(Tool, UsageAndUnknownCommands)
