@@ -1,34 +1,11 @@
-#include "common/TipSearch.h"
 #include "tool/NewTipFields.h"
+#include "tool/TipChoice.h"
 #include "tool/TipsFileAccess.h"
 #include "tool/ToolArgs.h"
 #include "tool/ToolExit.h"
 #include "tool/ToolTipCommands.h"
 
 #include <iterator>
-
-namespace {
-
-// A line break typed into a Tip is stored as "\r\n"; a terminal wants "\n".
-std::string ForTerminal(std::string_view part)
-{
-    std::string text(WithoutLineEnd(part));
-    for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at))
-        text.erase(at, 1);
-    return text;
-}
-
-// Keeps shown only the Tips at `hits` among those shown so far.
-void KeepOnly(std::vector<bool>& shown, const std::vector<std::size_t>& hits)
-{
-    std::vector<bool> hit(shown.size(), false);
-    for (const std::size_t at : hits)
-        hit[at] = true;
-    for (std::size_t i = 0; i < shown.size(); ++i)
-        shown[i] = shown[i] && hit[i];
-}
-
-} // namespace
 
 int AddCommand(const std::vector<std::string>& args, const ToolIo& io)
 {
@@ -73,22 +50,9 @@ int ListCommand(const std::vector<std::string>& args, const ToolIo& io)
     std::vector<Tip> tips;
     if (const int status = ReadDataTips(tips, false, io.err); status != kExitOk)
         return status;
-    const std::string* search = parsed.value("--search");
-    const std::vector<std::string> words =
-        search ? SearchTerms(*search) : std::vector<std::string>{};
-    if (search && words.empty()) {
-        io.err << "pennivel-tool: --search needs at least one word\n";
+    std::vector<bool> shown;
+    if (!ChooseTips(tips, parsed, shown, io.err))
         return kExitUsage;
-    }
-    // The recorder's own searches pick the Tips, with its words and letter-case rules.
-    std::vector<bool> shown(tips.size(), true);
-    if (const std::string* category = parsed.value("--category"); category || search) {
-        const TipList list(tips);
-        if (category)
-            KeepOnly(shown, PositionsExactly(list, SearchField::Category, *category));
-        if (search)
-            KeepOnly(shown, PositionsByWords(list, SearchField::Text, words, !parsed.has("--and")));
-    }
     std::string block;
     for (std::size_t i = 0; i < tips.size(); ++i) {
         const Tip& tip = tips[i];

@@ -3,7 +3,14 @@
 const std::string* ToolArgs::value(const std::string& option) const
 {
     const auto found = values.find(option);
-    return found == values.end() ? nullptr : &found->second;
+    return found == values.end() ? nullptr : &found->second.back();
+}
+
+const std::vector<std::string>& ToolArgs::all(const std::string& option) const
+{
+    static const std::vector<std::string> none;
+    const auto found = values.find(option);
+    return found == values.end() ? none : found->second;
 }
 
 bool ParseToolArgs(const std::vector<std::string>& args, const std::set<std::string>& valueOptions,
@@ -25,9 +32,9 @@ bool ParseToolArgs(const std::vector<std::string>& args, const std::set<std::str
         const std::string name = word.substr(0, equals);
         if (valueOptions.count(name) != 0) {
             if (equals != std::string::npos) {
-                parsed.values[name] = word.substr(equals + 1);
+                parsed.values[name].push_back(word.substr(equals + 1));
             } else if (i + 1 < args.size()) {
-                parsed.values[name] = args[++i];
+                parsed.values[name].push_back(args[++i]);
             } else {
                 err << "pennivel-tool: " << command << " " << name << " needs a value\n";
                 return false;

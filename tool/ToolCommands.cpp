@@ -173,6 +173,10 @@ int RunTool(const std::vector<std::string>& args, const ToolIo& io)
         return ExportCommand(args, io);
     if (command == "import")
         return ImportCommand(args, io);
+    if (command == "pick")
+        return PickCommand(args, io);
+    if (command == "notify")
+        return NotifyCommand(args, io);
     err << "pennivel-tool: unknown command '" << command << "'\n\n" << ToolUsage();
     return kExitUsage;
 }

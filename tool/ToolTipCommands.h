@@ -11,3 +11,7 @@ int AddCommand(const std::vector<std::string>& args, const ToolIo& io);
 int ListCommand(const std::vector<std::string>& args, const ToolIo& io);
 int ExportCommand(const std::vector<std::string>& args, const ToolIo& io);
 int ImportCommand(const std::vector<std::string>& args, const ToolIo& io);
+// Reads only; exits 1 when no Tip fits.
+int PickCommand(const std::vector<std::string>& args, const ToolIo& io);
+// Shows a picked Tip through the desktop's notification service; 69 when none answers.
+int NotifyCommand(const std::vector<std::string>& args, const ToolIo& io);

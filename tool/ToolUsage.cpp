@@ -47,6 +47,20 @@ constexpr std::array kCommands{
         "                             holding \"%\"), or with --paragraphs of text files (one\n"
         "                             per paragraph), dated today; NAME defaults to each\n"
         "                             file's base name; FILE \"-\" reads standard input\n"},
+    CommandHelp{"pick",
+                "  pick [--category NAME]... [--search WORDS [--and]] [--short | --long]\n"
+                "       [--length N] [--with-number | --json]\n"
+                "                             print one Tip's text, at random, never the same\n"
+                "                             twice until every Tip of the choice has come;\n"
+                "                             --short / --long: at most / more than N characters\n"
+                "                             (default 160); exits 1 when no Tip fits\n"},
+    CommandHelp{"notify",
+                "  notify [--category NAME]... [--search WORDS [--and]] [--short | --long]\n"
+                "         [--length N]\n"
+                "                             show a Tip picked so as a desktop notification;\n"
+                "                             exits 69 when no notification service answers\n"
+                "  notify --at-login [on|off]  show one at every login (an autostart entry),\n"
+                "                             no longer, or say whether it is on\n"},
 };
 
 constexpr const char* kExitStatus =
