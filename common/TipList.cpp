@@ -1,5 +1,6 @@
 #include "common/TipList.h"
 
+#include <cstring>
 #include <functional>
 
 namespace {
@@ -108,35 +109,35 @@ void TipList::clear()
     m_unusedBytes = 0;
 }
 
-void TipList::extendLastText(std::string_view more)
+void TipList::extendText(std::size_t index, std::string_view more)
 {
-    Entry& last = m_entries.back();
-    if (last.end() != m_bytes.size() || pointsIntoBuffer({{}, {}, more})) {
-        Tip moved = back().toTip();
+    Entry& entry = m_entries[index];
+    if (entry.end() != m_bytes.size() || pointsIntoBuffer({{}, {}, more})) {
+        Tip moved = (*this)[index].toTip();
         moved.text.append(more);
-        replace(size() - 1, moved);
+        replace(index, moved);
         return;
     }
     m_bytes.append(more);
-    last.textSize += more.size();
+    entry.textSize += more.size();
 }
 
-std::span<char> TipList::lastText()
+std::span<char> TipList::text(std::size_t index)
 {
-    const Entry& last = m_entries.back();
-    return {m_bytes.data() + (last.end() - last.textSize), last.textSize};
+    const Entry& entry = m_entries[index];
+    return {m_bytes.data() + (entry.end() - entry.textSize), entry.textSize};
 }
 
-void TipList::dropFrontOfLastText(std::size_t count)
+void TipList::dropFrontOfText(std::size_t index, std::size_t count)
 {
-    Entry& last = m_entries.back();
-    if (last.end() != m_bytes.size()) {
-        const TipParts parts = back();
-        replace(size() - 1, {parts.date, parts.category, parts.text.substr(count)});
-        return;
-    }
-    m_bytes.erase(last.end() - last.textSize, count);
-    last.textSize -= count;
+    // The date and category move up to the text instead of the text down to them: they
+    // are short, and the dropped bytes become a gap before the Tip.
+    Entry& entry = m_entries[index];
+    char* first = m_bytes.data() + entry.at;
+    std::memmove(first + count, first, entry.dateSize + entry.categorySize);
+    entry.at += count;
+    entry.textSize -= count;
+    m_unusedBytes += count;
 }
 
 std::vector<Tip> TipList::toTips() const

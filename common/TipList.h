@@ -29,11 +29,15 @@ class TipList {
     void replace(std::size_t index, TipParts tip);
     void erase(std::size_t index);
     void clear();
-    // Adds `more` to the end of the last Tip's text.
-    void extendLastText(std::string_view more);
-    // The last Tip's text, to be changed where it lies; valid until the list changes.
-    std::span<char> lastText();
-    void dropFrontOfLastText(std::size_t count);
+    // Adds `more` to the end of Tip `index`'s text.
+    void extendText(std::size_t index, std::string_view more);
+    // Tip `index`'s text, to be changed where it lies; valid until the list changes.
+    std::span<char> text(std::size_t index);
+    // Drops the first `count` bytes of Tip `index`'s text where it lies, without moving
+    // any other Tip.
+    void dropFrontOfText(std::size_t index, std::size_t count);
+    // Bytes the Tips take in the buffer, with those of replaced or removed Tips.
+    std::size_t bytes() const { return m_bytes.size(); }
 
     std::vector<Tip> toTips() const;
 

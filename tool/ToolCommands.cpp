@@ -103,14 +103,14 @@ int Dump(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
     if (file.empty() && !DefaultFile(kTipsFileName, file, err))
         return kExitIoError;
     const std::uint32_t code = CheckTipsFile(file);
-    TipsFileContent content;
+    LoadedTips content;
     if (code == kCheckMissing || code == kCheckError ||
         (code != kCheckEmpty && !LoadTipsFile(file, content, ProcessRandom(), SystemClock()))) {
         err << "pennivel-tool: cannot read " << file << ": " << DescribeTipsCheck(code) << "\n";
         return kExitIoError;
     }
     int number = 0;
-    for (const Tip& tip : content.tips) {
+    for (const TipParts tip : content.tips) {
         out << "{\"number\": " << ++number << ", \"date\": " << JsonString(WithoutLineEnd(tip.date))
             << ", \"category\": " << JsonString(WithoutLineEnd(tip.category))
             << ", \"text\": " << JsonString(WithoutLineEnd(tip.text)) << "}\n";
