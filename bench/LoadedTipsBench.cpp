@@ -7,14 +7,12 @@
 // process of its own, its peak memory set against the file it reads (`rss_per_file`).
 // This process never holds a collection: the recorder's save and export are timed in
 // a child, since a started process counts its parent's memory as its own.
+#include "bench/RecorderHome.h"
 #include "bench/RunToExit.h"
 #include "common/Clock.h"
-#include "common/DataFilePath.h"
 #include "common/MsRandom.h"
 #include "common/TipsAsText.h"
 #include "common/TipsFormat.h"
-#include "recorder/data/RecorderSettings.h"
-#include "recorder/data/UserDataSetup.h"
 
 #include <algorithm>
 #include <benchmark/benchmark.h>
@@ -41,49 +39,23 @@ fs::path BuildDir()
     return fs::read_symlink("/proc/self/exe").parent_path().parent_path();
 }
 
-// A home of its own: the data directory set up, a fortune file of `count` sayings with
-// its strfile index, the Tips the tool imports from it and their text export.
+// A home of its own (see RecorderHome) with a fortune file of `count` sayings and its
+// strfile index, the Tips the tool imports from it and their text export.
 class ScaleHome {
   public:
-    explicit ScaleHome(int count)
+    explicit ScaleHome(int count) : m_home(0)
     {
-        std::string pattern = (fs::temp_directory_path() / "pennivel-scalebench-XXXXXX").string();
-        m_home = ::mkdtemp(pattern.data());
-        RecorderSettings settings(
-            QString::fromStdString(m_home + "/config/Pennivel by Kestrow/Pennivel.conf"));
-        if (!SetUpUserData(m_home + "/data", settings).ok)
-            throw std::runtime_error("set-up failed in " + m_home);
-        fs::create_directories(m_home + "/run");
-        fs::permissions(m_home + "/run", fs::perms::owner_all);
         writeSayings(count);
         RunMeasured("/usr/bin/strfile", {"-s", sayings(), sayings() + ".dat"}, {});
         tool({"import", sayings()});
         tool({"export", textExport()});
     }
-    ~ScaleHome()
-    {
-        std::error_code ignored;
-        fs::remove_all(m_home, ignored);
-    }
-    ScaleHome(const ScaleHome&) = delete;
-    ScaleHome& operator=(const ScaleHome&) = delete;
 
-    std::string sayings() const { return m_home + "/sayings"; }
-    std::string tipsPath() const { return DataFilePath(m_home + "/data", kTipsFileName); }
-    std::string textExport() const { return m_home + "/tips.txt"; }
-    std::string dataDir() const { return m_home + "/data"; }
+    std::string sayings() const { return m_home.file("sayings"); }
+    std::string tipsPath() const { return m_home.tipsPath(); }
+    std::string textExport() const { return m_home.file("tips.txt"); }
+    std::vector<std::string> env() const { return m_home.recorderEnv(); }
 
-    std::vector<std::string> env() const
-    {
-        return {
-            "QT_QPA_PLATFORM=offscreen",
-            "PENNIVEL_QUIT_AFTER_FIRST_PAINT=1",
-            "HOME=" + m_home,
-            "PENNIVEL_DIR=" + m_home + "/data",
-            "XDG_CONFIG_HOME=" + m_home + "/config",
-            "XDG_RUNTIME_DIR=" + m_home + "/run",
-        };
-    }
     ProcessRun tool(const std::vector<std::string>& args) const
     {
         return RunMeasured((BuildDir() / "pennivel-tool").string(), args, env());
@@ -105,7 +77,7 @@ class ScaleHome {
         }
     }
 
-    std::string m_home;
+    RecorderHome m_home;
 };
 
 const ScaleHome& Home(int count)
@@ -251,30 +223,30 @@ void BM_ImportAgainstStrfile(benchmark::State& state)
     row.report(state, Size(home.sayings()));
 }
 
-void BM_SaverStartAgainstFortune(benchmark::State& state)
+// A program's start to its first paint, against a peer that reads the same data.
+void StartAgainst(benchmark::State& state, const char* program,
+                  const std::vector<std::string>& args, const std::string& peer,
+                  const std::string& peerReads)
 {
     const ScaleHome& home = Home(static_cast<int>(state.range(0)));
-    const std::string saver = (BuildDir() / "Pennivel.scr").string();
     Row row;
     for (auto _ : state)
-        row.add(RunMeasured(saver, {"/s"}, home.env()), state);
+        row.add(RunMeasured((BuildDir() / program).string(), args, home.env()), state);
     for (int run = 0; run < 3; ++run)
-        row.peerBest =
-            std::min(row.peerBest, RunMeasured("/usr/games/fortune", {home.sayings()}, {}).seconds);
+        row.peerBest = std::min(row.peerBest, RunMeasured(peer, {peerReads}, {}).seconds);
     row.report(state, Size(home.tipsPath()));
+}
+
+void BM_SaverStartAgainstFortune(benchmark::State& state)
+{
+    StartAgainst(state, "Pennivel.scr", {"/s"}, "/usr/games/fortune",
+                 Home(static_cast<int>(state.range(0))).sayings());
 }
 
 void BM_RecorderStartAgainstCat(benchmark::State& state)
 {
-    const ScaleHome& home = Home(static_cast<int>(state.range(0)));
-    const std::string recorder = (BuildDir() / "Pennivel").string();
-    Row row;
-    for (auto _ : state)
-        row.add(RunMeasured(recorder, {}, home.env()), state);
-    for (int run = 0; run < 3; ++run)
-        row.peerBest =
-            std::min(row.peerBest, RunMeasured("/bin/cat", {home.tipsPath()}, {}).seconds);
-    row.report(state, Size(home.tipsPath()));
+    StartAgainst(state, "Pennivel", {}, "/bin/cat",
+                 Home(static_cast<int>(state.range(0))).tipsPath());
 }
 
 void Sizes(benchmark::internal::Benchmark* row)

@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <functional>
+#include <stdexcept>
 
 namespace {
 
@@ -57,8 +58,14 @@ TipList::Entry TipList::store(TipParts tip)
     // Appending may move the buffer under parts that point into it.
     if (pointsIntoBuffer(tip))
         return store(tip.toTip());
-    const Entry entry{m_bytes.size(), static_cast<std::uint32_t>(tip.date.size()),
-                      static_cast<std::uint32_t>(tip.category.size()), tip.text.size()};
+    constexpr std::size_t kLongestLine = (std::size_t{1} << 16) - 1;
+    if (tip.date.size() > kLongestLine || tip.category.size() > kLongestLine)
+        throw std::length_error("a Tip's date or category is longer than a line can be");
+    Entry entry{};
+    entry.at = m_bytes.size();
+    entry.dateSize = tip.date.size();
+    entry.categorySize = tip.category.size();
+    entry.textSize = tip.text.size();
     m_bytes.append(tip.date);
     m_bytes.append(tip.category);
     m_bytes.append(tip.text);

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <gtest/gtest.h>
+#include <stdexcept>
 
 namespace {
 
@@ -139,6 +140,9 @@ TEST(TipList, EditsMatchAListOfSeparateTips)
     check("extendText of a Tip in the middle");
     list.clear();
     list.push_back(make(1));
+    EXPECT_EQ(list.toTips(), std::vector<Tip>{make(1)});
+    // A date or category is a line; one longer than any line the programs make is refused.
+    EXPECT_THROW(list.push_back({std::string(1 << 16, 'd'), "c\n", "t\n"}), std::length_error);
     EXPECT_EQ(list.toTips(), std::vector<Tip>{make(1)});
 }
 

@@ -74,8 +74,9 @@ TEST_P(TipsReadersAgree, TipForTip)
     std::ostringstream err;
     EXPECT_EQ(ReadDataTips(tool, false, err), GetParam().toolStatus) << err.str();
     ::setenv("PENNIVEL_DIR", restore.c_str(), 1);
-    if (GetParam().toolStatus == 0)
+    if (GetParam().toolStatus == 0) {
         EXPECT_EQ(tool.toTips(), recorder);
+    }
 
     MsRandom random;
     const SaverContent saver = LoadSaverContent(rig.dataDir, random, rig.clock);
