@@ -22,8 +22,7 @@ constexpr const char* kRecorderRunning =
     "pennivel-tool: Pennivel is running; close it first, or it would save its own Tips "
     "over these changes\n";
 
-int ReadTipsFile(const std::string& file, std::vector<Tip>& tips, bool missingIsEmpty,
-                 std::ostream& err)
+int ReadTipsFile(const std::string& file, TipList& tips, bool missingIsEmpty, std::ostream& err)
 {
     const std::uint32_t code = CheckTipsFile(file);
     if (code == kCheckEmpty || (code == kCheckMissing && missingIsEmpty))
@@ -32,7 +31,7 @@ int ReadTipsFile(const std::string& file, std::vector<Tip>& tips, bool missingIs
         err << "pennivel-tool: " << file << " is not a Tips file; it is left as it is\n";
         return kExitBadData;
     }
-    TipsFileContent content;
+    LoadedTips content;
     if (code != kCheckFound || !LoadTipsFile(file, content, ProcessRandom(), SystemClock())) {
         err << "pennivel-tool: cannot read " << file << ": " << DescribeTipsCheck(code) << "\n";
         return kExitIoError;
@@ -58,7 +57,7 @@ bool DefaultFile(const char* fileName, std::string& file, std::ostream& err)
     return false;
 }
 
-int ReadDataTips(std::vector<Tip>& tips, bool missingIsEmpty, std::ostream& err)
+int ReadDataTips(TipList& tips, bool missingIsEmpty, std::ostream& err)
 {
     std::string file;
     if (!DefaultFile(kTipsFileName, file, err))

@@ -10,12 +10,15 @@
 namespace {
 
 // A line break typed into a Tip is stored as "\r\n"; a terminal wants "\n".
-std::string ForTerminal(std::string_view part)
+void AppendForTerminal(std::string& out, std::string_view part)
 {
-    std::string text(WithoutLineEnd(part));
-    for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at))
-        text.erase(at, 1);
-    return text;
+    part = WithoutLineEnd(part);
+    for (std::size_t at = part.find("\r\n"); at != std::string_view::npos; at = part.find("\r\n")) {
+        out += part.substr(0, at);
+        part.remove_prefix(at + 1);
+    }
+    out += part;
+    out += '\n';
 }
 
 // Keeps shown only the Tips at `hits` among those shown so far.
@@ -54,7 +57,7 @@ int AddCommand(const std::vector<std::string>& args, const ToolIo& io)
     TipsWriteSession session;
     if (const int status = session.begin(io.err); status != kExitOk)
         return status;
-    session.tips().push_back(std::move(tip));
+    session.tips().push_back(tip);
     if (const int status = session.save(io.err); status != kExitOk)
         return status;
     io.out << "added Tip #" << session.tips().size() << "\n";
@@ -70,7 +73,7 @@ int ListCommand(const std::vector<std::string>& args, const ToolIo& io)
         io.err << "pennivel-tool: list takes [--category NAME] [--search WORDS [--and]]\n";
         return kExitUsage;
     }
-    std::vector<Tip> tips;
+    TipList tips;
     if (const int status = ReadDataTips(tips, false, io.err); status != kExitOk)
         return status;
     const std::string* search = parsed.value("--search");
@@ -82,23 +85,27 @@ int ListCommand(const std::vector<std::string>& args, const ToolIo& io)
     }
     // The recorder's own searches pick the Tips, with its words and letter-case rules.
     std::vector<bool> shown(tips.size(), true);
-    if (const std::string* category = parsed.value("--category"); category || search) {
-        const TipList list(tips);
-        if (category)
-            KeepOnly(shown, PositionsExactly(list, SearchField::Category, *category));
-        if (search)
-            KeepOnly(shown, PositionsByWords(list, SearchField::Text, words, !parsed.has("--and")));
-    }
+    if (const std::string* category = parsed.value("--category"))
+        KeepOnly(shown, PositionsExactly(tips, SearchField::Category, *category));
+    if (search)
+        KeepOnly(shown, PositionsByWords(tips, SearchField::Text, words, !parsed.has("--and")));
+    constexpr std::size_t kFlushAt = 1 << 16;
     std::string block;
     for (std::size_t i = 0; i < tips.size(); ++i) {
-        const Tip& tip = tips[i];
         if (!shown[i])
             continue;
-        block = "Tip #" + std::to_string(i + 1) + "\n";
-        block += ForTerminal(tip.date) + "\n" + ForTerminal(tip.category) + "\n";
-        block += ForTerminal(tip.text) + "\n\n";
-        io.out << block;
+        const TipParts tip = tips[i];
+        block += "Tip #" + std::to_string(i + 1) + "\n";
+        AppendForTerminal(block, tip.date);
+        AppendForTerminal(block, tip.category);
+        AppendForTerminal(block, tip.text);
+        block += '\n';
+        if (block.size() >= kFlushAt) {
+            io.out << block;
+            block.clear();
+        }
     }
+    io.out << block;
     io.out.flush();
     return io.out ? kExitOk : kExitIoError;
 }

@@ -74,14 +74,14 @@ int Dump(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
         err << "pennivel-tool: " << file << " is not a Pennivel Tips file\n";
         return kExitBadData;
     }
-    TipsFileContent content;
+    LoadedTips content;
     if (code == kCheckMissing || code == kCheckError ||
         (code != kCheckEmpty && !LoadTipsFile(file, content, ProcessRandom(), SystemClock()))) {
         err << "pennivel-tool: cannot read " << file << ": " << DescribeTipsCheck(code) << "\n";
         return kExitIoError;
     }
     int number = 0;
-    for (const Tip& tip : content.tips) {
+    for (const TipParts tip : content.tips) {
         out << TipAsJson(++number, WithoutLineEnd(tip.date), WithoutLineEnd(tip.category),
                          WithoutLineEnd(tip.text))
             << '\n';

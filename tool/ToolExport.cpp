@@ -5,6 +5,8 @@
 #include "tool/ToolExit.h"
 #include "tool/ToolTipCommands.h"
 
+#include <functional>
+
 namespace {
 
 // One saying of a fortune file and its "%" line. A text line that is only "%" would
@@ -28,19 +30,32 @@ void AppendTipAsFortune(std::string& out, int, TipParts tip)
 
 using AppendTip = void (*)(std::string&, int, TipParts);
 
-int WriteExport(const std::vector<Tip>& tips, AppendTip append, const std::string& file,
-                const ToolIo& io)
+// Formats the Tips into blocks: a large export takes one write per block, never one
+// per Tip, and holds no more than a block beside the Tips.
+bool FormatInBlocks(const TipList& tips, AppendTip append,
+                    const std::function<bool(std::string&)>& send)
 {
-    constexpr std::size_t kFlushAt = 1 << 16;
-    std::string chunk;
-    if (file.empty() || file == "-") {
-        for (std::size_t i = 0; i < tips.size(); ++i) {
-            append(chunk, static_cast<int>(i) + 1, tips[i]);
-            if (chunk.size() >= kFlushAt || i + 1 == tips.size()) {
-                io.out << chunk;
-                chunk.clear();
-            }
+    constexpr std::size_t kBlock = 1 << 20;
+    std::string block;
+    block.reserve(kBlock + (kBlock >> 2));
+    for (std::size_t i = 0; i < tips.size(); ++i) {
+        append(block, static_cast<int>(i) + 1, tips[i]);
+        if (block.size() >= kBlock) {
+            if (!send(block))
+                return false;
+            block.clear();
         }
+    }
+    return send(block);
+}
+
+int WriteExport(const TipList& tips, AppendTip append, const std::string& file, const ToolIo& io)
+{
+    if (file.empty() || file == "-") {
+        FormatInBlocks(tips, append, [&io](std::string& block) {
+            io.out << block;
+            return static_cast<bool>(io.out);
+        });
         io.out.flush();
         if (io.out)
             return kExitOk;
@@ -48,12 +63,9 @@ int WriteExport(const std::vector<Tip>& tips, AppendTip append, const std::strin
         return kExitIoError;
     }
     AtomicFileWriter writer(file, AtomicFileWriter::NewFile::Document);
-    bool ok = writer.open();
-    for (std::size_t i = 0; ok && i < tips.size(); ++i) {
-        chunk.clear();
-        append(chunk, static_cast<int>(i) + 1, tips[i]);
-        ok = writer.write(chunk);
-    }
+    const bool ok = writer.open() && FormatInBlocks(tips, append, [&writer](std::string& block) {
+                        return writer.write(block);
+                    });
     if (ok && writer.commit())
         return kExitOk;
     io.err << "pennivel-tool: " << writer.error() << "\n";
@@ -73,7 +85,7 @@ int ExportCommand(const std::vector<std::string>& args, const ToolIo& io)
         io.err << "pennivel-tool: export takes [--format text|fortune] [FILE]\n";
         return kExitUsage;
     }
-    std::vector<Tip> tips;
+    TipList tips;
     if (const int status = ReadDataTips(tips, false, io.err); status != kExitOk)
         return status;
     const std::string file = parsed.words.empty() ? std::string() : parsed.words.front();

@@ -171,9 +171,12 @@ bool CBrevantDoc::loadTips()
         // Taken before reading, so a change made while the file is read is noticed too.
         const std::optional<FileIdentity> identity = IdentityOf(path);
         LoadedTips content;
-        if (!LoadTipsFile(path, content, s.random, s.clock))
+        if (!ReadStoredTips(path, content))
             return fatal("fopen Error!");
-        m_app.m_Tips = TipCollection(std::move(content.tips));
+        // Seeded as after a whole load: the texts are decoded with a generator of
+        // their own, so the first pick draws what it always drew.
+        TimeSeed(s.random, s.clock);
+        m_app.m_Tips = TipCollection::withStoredTexts(std::move(content.tips));
         m_bTipsFileKnown = !content.readError;
         if (m_bTipsFileKnown)
             m_TipsFileIdentity = identity;
@@ -213,7 +216,8 @@ void CBrevantDoc::pickFirstTip()
         return;
     }
     startWith(PickRandomTip(services().random, m_TipCount()));
-    const TipParts tip = m_app.m_Tips.parts(m_CurrentTip);
+    // Only this Tip is shown first; the others are decoded meanwhile.
+    const Tip tip = m_app.m_Tips.decodeFirst(m_CurrentTip);
     m_CurrentDate = tip.date;
     m_CurrentCategory = tip.category;
     m_CurrentText = tip.text;
