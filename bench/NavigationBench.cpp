@@ -29,6 +29,7 @@ class NoDisplay : public TipDisplay {
     void ShowCurrentTip() override {}
     void emptyStatusTexts() override {}
     void showListing(std::string, std::string, std::string) override {}
+    void showAllTips() override {}
 };
 
 class AlwaysYes : public Messages {
