@@ -25,20 +25,17 @@ std::string TipListingBlocks::block(std::size_t index) const
 {
     const int number = static_cast<int>(index) + 1;
     const TipParts tip = m_tips.parts(number);
-    std::string block;
     // The line feed between two Tips makes an empty line only after a line feed; else it
     // ends the previous Tip's last line (or joins its "\r" into one break), so it goes
     // with that Tip's block: a block never starts inside a line.
-    if (number > 1 && LastByte(m_tips.parts(number - 1)) == '\n')
-        block = "\n";
-    block.reserve(block.size() + 21 + tip.date.size() + tip.text.size());
-    block += "Tip #";
-    block += std::to_string(number);
-    block += '\n';
-    block += tip.date;
-    block += tip.text;
-    if (index + 1 < count() && LastByte(tip) != '\n')
-        block += '\n';
+    const bool emptyLineFirst = number > 1 && LastByte(m_tips.parts(number - 1)) == '\n';
+    const bool lineFeedLast = index + 1 < count() && LastByte(tip) != '\n';
+    const std::string label = "Tip #" + std::to_string(number) + "\n";
+    std::string block(emptyLineFirst ? 1 : 0, '\n');
+    block.reserve(2 + label.size() + tip.date.size() + tip.text.size());
+    block.append(label).append(tip.date).append(tip.text);
+    if (lineFeedLast)
+        block.push_back('\n');
     return block;
 }
 

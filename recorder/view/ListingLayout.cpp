@@ -6,6 +6,9 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 
 namespace {
 
@@ -14,6 +17,17 @@ namespace {
 constexpr std::size_t kSampledBlocks = 32;
 // Laid-out blocks kept for repainting and scrolling back; a screenful needs a few.
 constexpr std::size_t kKeptLayouts = 512;
+// Listings of more blocks than this hand their memory back to the system when closed.
+constexpr std::size_t kLargeListing = 10'000;
+
+// The C library keeps freed memory for the process; a closed listing of millions of
+// Tips would stay resident without asking it to let go.
+void ReturnFreedMemory()
+{
+#if defined(__GLIBC__)
+    malloc_trim(0);
+#endif
+}
 
 } // namespace
 
@@ -52,6 +66,7 @@ void ListingLayout::open(const ListingBlocks& blocks, std::string head, const Fo
 
 void ListingLayout::close()
 {
+    const bool large = m_tree.size() > kLargeListing;
     m_blocks = nullptr;
     m_head = std::string();
     std::vector<std::int64_t>().swap(m_tree);
@@ -60,6 +75,8 @@ void ListingLayout::close()
     m_topBlock = 0;
     m_intoTopBlock = 0;
     m_estimate = -1;
+    if (large)
+        ReturnFreedMemory();
 }
 
 const TextLayout& ListingLayout::layoutOf(std::size_t block)
