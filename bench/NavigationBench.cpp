@@ -1,6 +1,6 @@
 // Next at random over a collection of a million Tips, and the Show All listing of a
-// hundred thousand built as one text (for printing). Each Next of a whole cycle is timed on its own, so the
-// figures include the last picks of the cycle, when almost every draw lands on a Tip
+// hundred thousand built as one text (for printing). Each Next of a whole cycle is timed on its
+// own, so the figures include the last picks of the cycle, when almost every draw lands on a Tip
 // already shown.
 #include "common/MsRandom.h"
 #include "platform/Messages.h"

@@ -141,7 +141,8 @@ void MeasureInTheWindow(int count, std::FILE* out)
 
     const std::vector<double> repaints = TimedRepaints(*view, [] {});
     std::fprintf(out, "repaint_ms %f\n", repaints[repaints.size() / 2]);
-    const std::vector<double> pages = TimedRepaints(*view, [&] { SendKey(*view, Qt::Key_PageDown); });
+    const std::vector<double> pages =
+        TimedRepaints(*view, [&] { SendKey(*view, Qt::Key_PageDown); });
     std::fprintf(out, "page_ms %f\npage_max_ms %f\n", pages[pages.size() / 2], pages.back());
     const auto end = Clock::now();
     SendKey(*view, Qt::Key_End);
