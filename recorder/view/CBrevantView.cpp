@@ -231,8 +231,10 @@ void CBrevantView::updateScrollSizes()
 
 void CBrevantView::scrollToBar(int value)
 {
-    if (m_settingBar || !m_listing.isOpen())
+    if (m_settingBar)
         return;
+    // The text may have changed since the last paint; the layout must not read the old one.
+    syncLayout();
     const int client = viewport()->height();
     // The bar's ends are the text's ends, whatever the rounding of its steps.
     if (value >= verticalScrollBar()->maximum())
