@@ -211,6 +211,7 @@ void CBrevantDoc::pickFirstTip()
     m_bLastWasPrevious = false;
     if (m_TipCount() == 0) {
         m_CurrentText.clear();
+        m_ListedTips = 0;
         m_bTipCommandsEnabled = false;
         m_bClearEnabled = false;
         return;
@@ -221,6 +222,7 @@ void CBrevantDoc::pickFirstTip()
     m_CurrentDate = tip.date;
     m_CurrentCategory = tip.category;
     m_CurrentText = tip.text;
+    m_ListedTips = 0;
 }
 
 bool CBrevantDoc::buildFontAndBrush()
