@@ -4,23 +4,29 @@
 #include "common/DataFilePath.h"
 #include "common/FirstLineCheck.h"
 #include "common/MsRandom.h"
+#include "common/PrivateDirectory.h"
 #include "common/TipsFormat.h"
 #include "platform/DataDirectory.h"
 #include "platform/DataDirectoryLock.h"
 #include "platform/SingleInstance.h"
 #include "tool/ToolExit.h"
 
-#include <filesystem>
-#include <system_error>
-
 namespace {
 
 // The recorder's single-instance lock is named after its program file.
 constexpr const char* kRecorderInstanceName = "Pennivel";
 
-constexpr const char* kRecorderRunning =
-    "pennivel-tool: Pennivel is running; close it first, or it would save its own Tips "
-    "over these changes\n";
+// Names who keeps the Tips busy: another pennivel-tool ends by itself, a recorder has
+// to be closed first, or it would save its own Tips over these changes.
+void SayWhoHoldsTheTips(const std::string& holder, std::ostream& err)
+{
+    if (holder.starts_with("pennivel-tool"))
+        err << "pennivel-tool: another pennivel-tool (" << holder
+            << ") is changing the Tips; try again when it has finished\n";
+    else
+        err << "pennivel-tool: Pennivel is running" << (holder.empty() ? "" : " (" + holder + ")")
+            << "; close it first, or it would save its own Tips over these changes\n";
+}
 
 int ReadTipsFile(const std::string& file, std::vector<Tip>& tips, bool missingIsEmpty,
                  std::ostream& err)
@@ -74,14 +80,17 @@ int TipsWriteSession::begin(std::ostream& err)
     if (!DefaultFile(kTipsFileName, m_file, err))
         return kExitIoError;
     const std::string directory = DataDirectory();
-    std::error_code ignored;
-    std::filesystem::create_directories(directory, ignored);
+    MakeDirectories(directory);
     // Held until the save is done: a recorder that starts meanwhile finds the Tips busy
     // rather than loading the file we are about to replace.
     m_instance = std::make_unique<SingleInstance>(QString::fromLatin1(kRecorderInstanceName));
+    if (!m_instance->claim()) {
+        SayWhoHoldsTheTips(m_instance->holderApplication().toStdString(), err);
+        return kExitRecorderRunning;
+    }
     m_directoryLock = std::make_unique<DataDirectoryLock>(directory);
-    if (!m_instance->claim() || m_directoryLock->state() == DataDirectoryLock::State::HeldByOther) {
-        err << kRecorderRunning;
+    if (m_directoryLock->state() == DataDirectoryLock::State::HeldByOther) {
+        SayWhoHoldsTheTips(m_directoryLock->holder(), err);
         return kExitRecorderRunning;
     }
     m_readVersion = IdentityOf(m_file);

@@ -123,9 +123,11 @@ bool CBrevantDoc::lockDataDirectory()
     if (m_pDataLock->state() != DataDirectoryLock::State::HeldByOther)
         return true;
     // Two recorders on one Tips file would each save their own Tips over the other's.
-    return fatal(QStringLiteral("Pennivel is already open with the Tips in \"%1\", in another "
-                                "session or as another user. Close it there first.")
-                     .arg(QString::fromLocal8Bit(m_WindowsDir.c_str())));
+    const std::string& holder = m_pDataLock->holder();
+    return fatal(QStringLiteral("The Tips in \"%1\" are in use by %2. Close it there first.")
+                     .arg(QString::fromLocal8Bit(m_WindowsDir.c_str()),
+                          holder.empty() ? QStringLiteral("Pennivel in another session")
+                                         : QString::fromLocal8Bit(holder.c_str())));
 }
 
 bool CBrevantDoc::passPasswordGate()
