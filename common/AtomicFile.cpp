@@ -29,7 +29,8 @@ FileIdentity IdentityFrom(const struct stat& st)
 {
     return {static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino),
             static_cast<std::int64_t>(st.st_size),
-            static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec};
+            static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec,
+            static_cast<std::int64_t>(st.st_ctim.tv_sec) * 1'000'000'000 + st.st_ctim.tv_nsec};
 }
 
 std::optional<FileIdentity> IdentityOfOpen(int fd)
@@ -110,8 +111,10 @@ bool AtomicFileWriter::resolveTarget()
     m_oldExists = ::stat(m_final.c_str(), &st) == 0;
     if (!m_oldExists)
         return errno == ENOENT ? true : fail("Cannot reach", errno);
-    if (!S_ISREG(st.st_mode))
+    if (S_ISDIR(st.st_mode))
         return fail("Cannot replace", EISDIR);
+    if (!S_ISREG(st.st_mode))
+        return failWith("Cannot replace " + m_target + ": it is not a regular file");
     // Replacing a file the user may not write would sidestep its protection.
     if (::faccessat(AT_FDCWD, m_final.c_str(), W_OK, AT_EACCESS) != 0)
         return fail("Cannot replace", errno);
@@ -228,7 +231,12 @@ bool AtomicFileWriter::commitNewFile()
         return fail("Cannot replace", errno);
     m_tempPath.clear();
     FlushDirectoryOf(m_final);
+    // The rename itself sets the file's change time, so the version left is the one
+    // seen now; unless another program already put its own file there.
     m_written = written.value_or(FileIdentity{});
+    const std::optional<FileIdentity> renamed = IdentityOf(m_final);
+    if (renamed && renamed->device == m_written.device && renamed->inode == m_written.inode)
+        m_written = *renamed;
     return true;
 }
 

@@ -7,12 +7,15 @@
 #include <string_view>
 
 // What tells one version of a file from another without reading it: a file replaced,
-// rewritten or touched by another program differs in at least one of these.
+// rewritten or touched by another program differs in at least one of these. The change
+// time is the one no program can set back, so a rewrite that restores the size and the
+// modification time (cp -p, touch -r) is still told apart.
 struct FileIdentity {
     std::uint64_t device = 0;
     std::uint64_t inode = 0;
     std::int64_t size = 0;
     std::int64_t modifiedNs = 0;
+    std::int64_t changedNs = 0;
     bool operator==(const FileIdentity&) const = default;
 };
 

@@ -3,6 +3,8 @@
 #include "common/PrivateDirectory.h"
 
 #include <cerrno>
+#include <csignal>
+#include <cstdlib>
 #include <fcntl.h>
 #include <string_view>
 #include <sys/file.h>
@@ -57,8 +59,11 @@ std::string ReadHolder(int fd)
     const std::size_t nameEnd = record.find('\n', lineEnd + 1);
     if (lineEnd == std::string_view::npos || nameEnd == std::string_view::npos)
         return {};
-    return std::string(record.substr(lineEnd + 1, nameEnd - lineEnd - 1)) + ", process " +
-           std::string(record.substr(0, lineEnd));
+    // A record left by a holder that crashed names a process that is gone.
+    const std::string pid(record.substr(0, lineEnd));
+    if (std::atoi(pid.c_str()) <= 0 || (::kill(std::atoi(pid.c_str()), 0) != 0 && errno == ESRCH))
+        return {};
+    return std::string(record.substr(lineEnd + 1, nameEnd - lineEnd - 1)) + ", process " + pid;
 }
 
 // The fallback lock's place: the data directory told by what it is, not by its name.
@@ -105,6 +110,9 @@ bool DataDirectoryLock::lockFile(const std::string& path)
 
 DataDirectoryLock::~DataDirectoryLock()
 {
-    if (m_fd >= 0)
-        ::close(m_fd);
+    if (m_fd < 0)
+        return;
+    // A later holder that does not write its name must not be taken for this one.
+    (void)!::ftruncate(m_fd, 0);
+    ::close(m_fd);
 }

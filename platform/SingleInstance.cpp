@@ -101,13 +101,14 @@ bool SingleInstance::lockLeftUnfinished() const
     return written.isValid() && written.secsTo(QDateTime::currentDateTime()) > kGraceSeconds;
 }
 
-QString SingleInstance::holderApplication() const
+QString SingleInstance::holder() const
 {
     qint64 pid = 0;
     QString host, application;
     if (m_lockPath.isEmpty() || !QLockFile(m_lockPath).getLockInfo(&pid, &host, &application))
         return {};
-    return application;
+    return (application.isEmpty() ? QStringLiteral("a program") : application) +
+           QStringLiteral(", process ") + QString::number(pid);
 }
 
 bool SingleInstance::askFirstToComeForward(int timeoutMs)

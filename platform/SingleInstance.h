@@ -22,8 +22,8 @@ class SingleInstance : public QObject {
     // True when this process is the first copy; it then keeps the lock. Also true when
     // no lock file can be made at all, so the recorder still opens.
     bool claim();
-    // For a later copy: the program name the holder wrote into the lock ("" when unknown).
-    QString holderApplication() const;
+    // For a later copy: who holds the lock, as "<program>, process <pid>" ("" when unknown).
+    QString holder() const;
     // For a later copy: true when the first copy answered the request to come forward.
     bool askFirstToComeForward(int timeoutMs = 3000);
     // For the first copy, from the moment its window is shown until it closes.

@@ -21,17 +21,19 @@ constexpr const char* kRecorderInstanceName = "Pennivel";
 void SayWhoHoldsTheTips(const std::string& holder, std::ostream& err)
 {
     if (holder.starts_with("pennivel-tool"))
-        err << "pennivel-tool: another pennivel-tool (" << holder
-            << ") is changing the Tips; try again when it has finished\n";
+        err << "pennivel-tool: the Tips are being changed by " << holder
+            << "; try again when it has finished\n";
     else
         err << "pennivel-tool: Pennivel is running" << (holder.empty() ? "" : " (" + holder + ")")
             << "; close it first, or it would save its own Tips over these changes\n";
 }
 
+// Reads the Tips of `file`; a command that will write them back needs the file writable,
+// one that only shows them does not.
 int ReadTipsFile(const std::string& file, std::vector<Tip>& tips, bool missingIsEmpty,
-                 std::ostream& err)
+                 bool forWriting, std::ostream& err)
 {
-    const std::uint32_t code = CheckTipsFile(file);
+    const std::uint32_t code = forWriting ? CheckTipsFile(file) : CheckTipsFileForReading(file);
     if (code == kCheckEmpty || (code == kCheckMissing && missingIsEmpty))
         return kExitOk;
     if (code == kCheckForeign) {
@@ -40,7 +42,8 @@ int ReadTipsFile(const std::string& file, std::vector<Tip>& tips, bool missingIs
     }
     TipsFileContent content;
     if (code != kCheckFound || !LoadTipsFile(file, content, ProcessRandom(), SystemClock())) {
-        err << "pennivel-tool: cannot read " << file << ": " << DescribeTipsCheck(code) << "\n";
+        err << "pennivel-tool: cannot " << (forWriting ? "change " : "read ") << file << ": "
+            << (code == kCheckError ? WhyUnusable(file) : DescribeTipsCheck(code)) << "\n";
         return kExitIoError;
     }
     if (content.readError) {
@@ -69,7 +72,7 @@ int ReadDataTips(std::vector<Tip>& tips, bool missingIsEmpty, std::ostream& err)
     std::string file;
     if (!DefaultFile(kTipsFileName, file, err))
         return kExitIoError;
-    return ReadTipsFile(file, tips, missingIsEmpty, err);
+    return ReadTipsFile(file, tips, missingIsEmpty, false, err);
 }
 
 TipsWriteSession::TipsWriteSession() = default;
@@ -85,7 +88,7 @@ int TipsWriteSession::begin(std::ostream& err)
     // rather than loading the file we are about to replace.
     m_instance = std::make_unique<SingleInstance>(QString::fromLatin1(kRecorderInstanceName));
     if (!m_instance->claim()) {
-        SayWhoHoldsTheTips(m_instance->holderApplication().toStdString(), err);
+        SayWhoHoldsTheTips(m_instance->holder().toStdString(), err);
         return kExitRecorderRunning;
     }
     m_directoryLock = std::make_unique<DataDirectoryLock>(directory);
@@ -94,7 +97,7 @@ int TipsWriteSession::begin(std::ostream& err)
         return kExitRecorderRunning;
     }
     m_readVersion = IdentityOf(m_file);
-    return ReadTipsFile(m_file, m_tips, true, err);
+    return ReadTipsFile(m_file, m_tips, true, true, err);
 }
 
 int TipsWriteSession::save(std::ostream& err)

@@ -99,6 +99,5 @@ int ListCommand(const std::vector<std::string>& args, const ToolIo& io)
         block += ForTerminal(tip.text) + "\n\n";
         io.out << block;
     }
-    io.out.flush();
-    return io.out ? kExitOk : kExitIoError;
+    return kExitOk;
 }

@@ -8,12 +8,14 @@
 #include "platform/DataDirectory.h"
 #include "recorder/data/RecorderSettings.h"
 #include "recorder/data/UserDataSetup.h"
+#include "tool/FdOutput.h"
 #include "tool/JsonText.h"
 #include "tool/TipsFileAccess.h"
 #include "tool/ToolExit.h"
 #include "tool/ToolTipCommands.h"
 
 #include <algorithm>
+#include <cstring>
 #include <iostream>
 #include <string_view>
 
@@ -102,11 +104,12 @@ int Dump(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
         return kExitUsage;
     if (file.empty() && !DefaultFile(kTipsFileName, file, err))
         return kExitIoError;
-    const std::uint32_t code = CheckTipsFile(file);
+    const std::uint32_t code = CheckTipsFileForReading(file);
     TipsFileContent content;
     if (code == kCheckMissing || code == kCheckError ||
         (code != kCheckEmpty && !LoadTipsFile(file, content, ProcessRandom(), SystemClock()))) {
-        err << "pennivel-tool: cannot read " << file << ": " << DescribeTipsCheck(code) << "\n";
+        err << "pennivel-tool: cannot read " << file << ": "
+            << (code == kCheckError ? WhyUnusable(file) : DescribeTipsCheck(code)) << "\n";
         return kExitIoError;
     }
     int number = 0;
@@ -144,14 +147,7 @@ int Setup(const std::vector<std::string>& args, std::ostream& out, std::ostream&
     return 0;
 }
 
-} // namespace
-
-int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
-{
-    return RunTool(args, ToolIo{std::cin, out, err});
-}
-
-int RunTool(const std::vector<std::string>& args, const ToolIo& io)
+int RunCommand(const std::vector<std::string>& args, const ToolIo& io)
 {
     std::ostream& out = io.out;
     std::ostream& err = io.err;
@@ -180,4 +176,29 @@ int RunTool(const std::vector<std::string>& args, const ToolIo& io)
         return ImportCommand(args, io);
     err << "pennivel-tool: unknown command '" << command << "'\n\n" << kUsage;
     return kExitUsage;
+}
+
+// What a command printed must have arrived: a full disk or a closed pipe behind standard
+// output is a failure, named, even after a command that did its work.
+int CheckOutput(int status, const ToolIo& io)
+{
+    io.out.flush();
+    if (io.out)
+        return status;
+    const auto* fd = dynamic_cast<const FdOutput*>(io.out.rdbuf());
+    io.err << "pennivel-tool: cannot write to standard output: "
+           << (fd && fd->error() != 0 ? std::strerror(fd->error()) : "write error") << "\n";
+    return status == kExitOk ? kExitIoError : status;
+}
+
+} // namespace
+
+int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    return RunTool(args, ToolIo{std::cin, out, err});
+}
+
+int RunTool(const std::vector<std::string>& args, const ToolIo& io)
+{
+    return CheckOutput(RunCommand(args, io), io);
 }

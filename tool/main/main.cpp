@@ -1,3 +1,4 @@
+#include "tool/FdOutput.h"
 #include "tool/ToolCommands.h"
 
 #include <QCoreApplication>
@@ -13,6 +14,8 @@ int main(int argc, char** argv)
     // Written into the locks this tool holds, so a command kept waiting can say who is busy.
     QCoreApplication::setApplicationName(QStringLiteral("pennivel-tool"));
     std::ios::sync_with_stdio(false);
+    FdOutput standardOutput(STDOUT_FILENO);
+    std::ostream out(&standardOutput);
     return RunTool(std::vector<std::string>(argv + 1, argv + argc),
-                   ToolIo{std::cin, std::cout, std::cerr, ::isatty(STDERR_FILENO) == 1});
+                   ToolIo{std::cin, out, std::cerr, ::isatty(STDERR_FILENO) == 1});
 }
