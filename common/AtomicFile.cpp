@@ -2,6 +2,7 @@
 
 #include "common/FileSystemCalls.h"
 #include "common/NewFileNames.h"
+#include "common/SaveJournal.h"
 
 #include <cerrno>
 #include <climits>
@@ -242,11 +243,55 @@ bool AtomicFileWriter::commitNewFile()
 
 bool AtomicFileWriter::commitInPlace()
 {
-    m_fd = sys::Open(m_final, O_WRONLY);
+    // A save of this file cut off earlier is put right first: the old content journaled
+    // now must be a whole version.
+    RecoverInterruptedSave(m_final);
+    m_fd = sys::Open(m_final, O_RDWR);
     if (m_fd < 0)
         return fail("Cannot write", errno);
-    if (!isStillExpected(IdentityOfOpen(m_fd)))
+    struct stat st {};
+    if (::fstat(m_fd, &st) != 0)
+        return fail("Cannot write", errno);
+    if (!isStillExpected(IdentityFrom(st)))
         return false;
+    SaveJournal journal;
+    if (!journalOldContent(journal, st))
+        return false;
+    if (!rewriteInPlace()) {
+        journal.rollBack();
+        return false;
+    }
+    journal.finish();
+    return true;
+}
+
+bool AtomicFileWriter::journalOldContent(SaveJournal& journal, const struct stat& st)
+{
+    std::string old(static_cast<std::size_t>(st.st_size), '\0');
+    std::size_t got = 0;
+    while (got < old.size()) {
+        const ssize_t n =
+            sys::Pread(m_fd, old.data() + got, old.size() - got, static_cast<off_t>(got));
+        if (n < 0)
+            return fail("Cannot read", errno);
+        if (n == 0)
+            break;
+        got += static_cast<std::size_t>(n);
+    }
+    old.resize(got);
+    m_oldSize = static_cast<std::int64_t>(got);
+    switch (journal.begin(m_final, st.st_dev, st.st_ino, old, m_buffer)) {
+    case SaveJournal::Begun::Written: return true;
+    // Without a private state directory the rewrite goes unprotected, as it always did.
+    case SaveJournal::Begun::NoPlace: return true;
+    case SaveJournal::Begun::Failed: break;
+    }
+    return failWith("Cannot keep the old content of " + m_target +
+                    " safe for the rewrite: " + std::strerror(errno));
+}
+
+bool AtomicFileWriter::rewriteInPlace()
+{
     const auto size = static_cast<off_t>(m_buffer.size());
     // Reserving the space first turns a full disk into a failure before the first byte
     // is overwritten.

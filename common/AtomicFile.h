@@ -6,6 +6,9 @@
 #include <string>
 #include <string_view>
 
+class SaveJournal;
+struct stat;
+
 // What tells one version of a file from another without reading it: a file replaced,
 // rewritten or touched by another program differs in at least one of these. The change
 // time is the one no program can set back, so a rewrite that restores the size and the
@@ -31,7 +34,8 @@ std::optional<FileIdentity> IdentityOf(const std::string& path);
 // stays. The new file is private from its creation and takes the old file's mode (and,
 // where the process may, its owner and group) before its first byte. When the
 // directory refuses new files but the file itself may be written, the whole content is
-// kept in memory and written over the file in place at commit(), space reserved first.
+// kept in memory and written over the file in place at commit(), space reserved first,
+// with the old content kept in a rollback journal meanwhile (common/SaveJournal.h).
 class AtomicFileWriter {
   public:
     explicit AtomicFileWriter(std::string targetPath);
@@ -63,6 +67,8 @@ class AtomicFileWriter {
     bool writeOut(std::string_view bytes);
     bool isStillExpected(const std::optional<FileIdentity>& current);
     bool commitInPlace();
+    bool journalOldContent(SaveJournal& journal, const struct stat& st);
+    bool rewriteInPlace();
     bool commitNewFile();
     void discard();
 

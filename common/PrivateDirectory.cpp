@@ -32,13 +32,19 @@ std::string PrivateDirectory(const std::string& path)
     return MakeDirectories(path) && IsPrivateDirectory(path) ? path : std::string();
 }
 
-std::string PrivateStateDirectory()
+std::string StateDirectoryPath()
 {
     const char* state = std::getenv("XDG_STATE_HOME");
     if (state && state[0] == '/')
-        return PrivateDirectory(std::string(state) + "/pennivel");
+        return std::string(state) + "/pennivel";
     const char* home = std::getenv("HOME");
     if (!home || home[0] != '/')
         return {};
-    return PrivateDirectory(std::string(home) + "/.local/state/pennivel");
+    return std::string(home) + "/.local/state/pennivel";
+}
+
+std::string PrivateStateDirectory()
+{
+    const std::string path = StateDirectoryPath();
+    return path.empty() ? path : PrivateDirectory(path);
 }

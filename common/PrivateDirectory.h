@@ -15,6 +15,8 @@ bool MakeDirectories(const std::string& path);
 // empty, so no caller puts its files where another user could reach them.
 std::string PrivateDirectory(const std::string& path);
 
-// The user's private state directory for Pennivel ($XDG_STATE_HOME/pennivel, else
-// ~/.local/state/pennivel), created where missing; empty when it is not private.
+// The user's state directory for Pennivel: $XDG_STATE_HOME/pennivel, else
+// ~/.local/state/pennivel; empty when neither variable names an absolute path.
+std::string StateDirectoryPath();
+// The same, created where missing; empty when it is not private.
 std::string PrivateStateDirectory();

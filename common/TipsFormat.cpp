@@ -5,6 +5,7 @@
 #include "common/FileHandle.h"
 #include "common/MsRandom.h"
 #include "common/PieceReader.h"
+#include "common/SaveJournal.h"
 #include "common/Scramble.h"
 
 #include <algorithm>
@@ -125,7 +126,7 @@ void AppendTipRecord(std::string& out, TipParts tip, MsRandom& random)
 bool ReadTipsFileRecords(const std::string& path, TipsFileContent& content)
 {
     content = {};
-    const FileHandle file = OpenFile(path, "rb");
+    const FileHandle file = OpenLastCompleteVersion(path);
     if (!file)
         return false;
     std::vector<Tip>& tips = content.tips;
@@ -150,7 +151,7 @@ template <class Content>
 bool LoadFromPath(const std::string& path, Content& content, MsRandom& random, const Clock& clock)
 {
     content = {};
-    const FileHandle file = OpenFile(path, "rb");
+    const FileHandle file = OpenLastCompleteVersion(path);
     if (!file)
         return false;
     ReadTipsFile(file.get(), content, random, clock);

@@ -5,6 +5,7 @@
 #include "common/FirstLineCheck.h"
 #include "common/MsRandom.h"
 #include "common/PrivateDirectory.h"
+#include "common/SaveJournal.h"
 #include "common/TipsFormat.h"
 #include "platform/DataDirectory.h"
 #include "platform/DataDirectoryLock.h"
@@ -33,6 +34,7 @@ void SayWhoHoldsTheTips(const std::string& holder, std::ostream& err)
 int ReadTipsFile(const std::string& file, std::vector<Tip>& tips, bool missingIsEmpty,
                  bool forWriting, std::ostream& err)
 {
+    RecoverInterruptedSave(file);
     const std::uint32_t code = forWriting ? CheckTipsFile(file) : CheckTipsFileForReading(file);
     if (code == kCheckEmpty || (code == kCheckMissing && missingIsEmpty))
         return kExitOk;

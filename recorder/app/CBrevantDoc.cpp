@@ -4,6 +4,7 @@
 #include "common/FirstLineCheck.h"
 #include "common/MsRandom.h"
 #include "common/RandomTipPick.h"
+#include "common/SaveJournal.h"
 #include "common/SaverSettingsFile.h"
 #include "common/TipsFormat.h"
 #include "platform/DataDirectoryLock.h"
@@ -157,6 +158,7 @@ bool CBrevantDoc::loadTips()
     RecorderServices& s = services();
     const std::string path = TipsFilePath();
     RemoveLeftoverNewFiles(path);
+    RecoverInterruptedSave(path);
     const char* warning = nullptr;
     switch (CheckTipsFile(path)) {
     case kCheckMissing: {
