@@ -279,8 +279,9 @@ FileHandle OpenLastCompleteVersion(const std::string& path)
     const std::optional<Journal> journal = read ? ParseJournal(bytes) : std::nullopt;
     if (!journal || StateOf(path, journal->header) != TargetState::Other)
         return OpenFile(path, "rb");
-    // A stream of its own over a copy of the old content, freed when it is closed.
-    FileHandle old(fmemopen(nullptr, std::max<std::size_t>(journal->oldContent.size(), 1), "w+"));
+    // A stream of its own over a copy of the old content, freed when it is closed; one
+    // byte more than the content, which the stream keeps for a closing NUL.
+    FileHandle old(fmemopen(nullptr, journal->oldContent.size() + 1, "w+"));
     if (old && std::fwrite(journal->oldContent.data(), 1, journal->oldContent.size(), old.get()) ==
                    journal->oldContent.size())
         std::rewind(old.get());

@@ -131,3 +131,33 @@ TEST_P(InPlaceSaveWalk, EveryCallCutLeavesTheOldOrTheNewContent)
 
 INSTANTIATE_TEST_SUITE_P(Cases, InPlaceSaveWalk, ::testing::ValuesIn(kWalks),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// A reader that must not write gets the journaled old content whole, whatever its size,
+// while the file is torn; the journal stays for a writer to recover.
+TEST(SaveJournal, AReaderGetsTheOldContentOfATornFileWhole)
+{
+    TempDir dir;
+    ::setenv("XDG_STATE_HOME", dir.file("state").c_str(), 1);
+    const std::string path = dir.file("file");
+    for (const std::size_t size : {0u, 1u, 4095u, 4096u, 65537u, 2808890u}) {
+        std::string old(size, 'o');
+        for (std::size_t i = 0; i < size; i += 7)
+            old[i] = static_cast<char>('a' + i % 26);
+        WriteBytes(path, old);
+        struct stat st {};
+        ASSERT_EQ(::stat(path.c_str(), &st), 0);
+        SaveJournal journal;
+        ASSERT_EQ(journal.begin(path, st.st_dev, st.st_ino, old, "new"),
+                  SaveJournal::Begun::Written);
+        WriteBytes(path, "torn" + old.substr(0, size / 2));
+
+        const FileHandle read = OpenLastCompleteVersion(path);
+        ASSERT_TRUE(read);
+        std::string got(size + 10, '\0');
+        got.resize(std::fread(got.data(), 1, got.size(), read.get()));
+        EXPECT_EQ(got.size(), size);
+        EXPECT_TRUE(got == old) << size;
+        journal.finish();
+    }
+    ::unsetenv("XDG_STATE_HOME");
+}
