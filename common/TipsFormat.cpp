@@ -5,6 +5,7 @@
 #include "common/FileHandle.h"
 #include "common/MsRandom.h"
 #include "common/PieceReader.h"
+#include "common/SaveJournal.h"
 #include "common/Scramble.h"
 
 #include <algorithm>
@@ -98,7 +99,7 @@ void AppendTipRecord(std::string& out, TipParts tip, MsRandom& random)
 bool ReadStoredTips(const std::string& path, LoadedTips& stored, StoredParts parts)
 {
     stored = {};
-    const FileHandle file = OpenFile(path, "rb");
+    const FileHandle file = OpenLastCompleteVersion(path);
     if (!file)
         return false;
     ReadStoredTips(file.get(), stored, parts);
@@ -150,7 +151,7 @@ std::string DecodeTipText(std::string_view stored)
 bool LoadTipsFile(const std::string& path, LoadedTips& loaded, MsRandom& random, const Clock& clock)
 {
     loaded = {};
-    const FileHandle file = OpenFile(path, "rb");
+    const FileHandle file = OpenLastCompleteVersion(path);
     if (!file)
         return false;
     ReadTipsFile(file.get(), loaded, random, clock);

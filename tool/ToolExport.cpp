@@ -1,11 +1,18 @@
 #include "common/AtomicFile.h"
 #include "common/TipsAsText.h"
+#include "tool/FdOutput.h"
 #include "tool/TipsFileAccess.h"
 #include "tool/ToolArgs.h"
 #include "tool/ToolExit.h"
 #include "tool/ToolTipCommands.h"
 
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 #include <functional>
+#include <ostream>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -49,19 +56,46 @@ bool FormatInBlocks(const TipList& tips, AppendTip append,
     return send(block);
 }
 
+// A device or a pipe named as the file is written to as it is, as the shell's ">"
+// would; only a file is replaced whole.
+bool IsStreamTarget(const std::string& file)
+{
+    struct stat st {};
+    return ::stat(file.c_str(), &st) == 0 && !S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode);
+}
+
+int WriteToStream(const TipList& tips, AppendTip append, const std::string& file, const ToolIo& io)
+{
+    const int fd = ::open(file.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        io.err << "pennivel-tool: cannot open " << file << ": " << std::strerror(errno) << "\n";
+        return kExitIoError;
+    }
+    int error = 0;
+    {
+        FdOutput output(fd);
+        std::ostream out(&output);
+        FormatInBlocks(tips, append, [&out](std::string& block) { return !!(out << block); });
+        out.flush();
+        error = output.error();
+    }
+    if (::close(fd) != 0 && error == 0)
+        error = errno;
+    if (error == 0)
+        return kExitOk;
+    io.err << "pennivel-tool: cannot write " << file << ": " << std::strerror(error) << "\n";
+    return kExitIoError;
+}
+
 int WriteExport(const TipList& tips, AppendTip append, const std::string& file, const ToolIo& io)
 {
     if (file.empty() || file == "-") {
-        FormatInBlocks(tips, append, [&io](std::string& block) {
-            io.out << block;
-            return static_cast<bool>(io.out);
-        });
-        io.out.flush();
-        if (io.out)
-            return kExitOk;
-        io.err << "pennivel-tool: cannot write the export to standard output\n";
-        return kExitIoError;
+        // A failed write is reported for every command alike, once it has ended.
+        FormatInBlocks(tips, append, [&io](std::string& block) { return !!(io.out << block); });
+        return kExitOk;
     }
+    if (IsStreamTarget(file))
+        return WriteToStream(tips, append, file, io);
     AtomicFileWriter writer(file, AtomicFileWriter::NewFile::Document);
     const bool ok = writer.open() && FormatInBlocks(tips, append, [&writer](std::string& block) {
                         return writer.write(block);

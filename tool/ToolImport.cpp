@@ -49,7 +49,7 @@ int ImportOne(const ImportSource& source, SayingLayout layout, const std::string
     const bool regular = ::fstat(fileno(file), &info) == 0 && S_ISREG(info.st_mode);
     progress.startFile(source.path, regular ? static_cast<std::uint64_t>(info.st_size) : 0);
     const std::size_t before = tips.size();
-    const bool ok = ReadSayings(
+    const int failure = ReadSayings(
         file, layout,
         [&](std::string&& text) {
             if (text.find(kTipsMarker) != std::string::npos) {
@@ -59,9 +59,9 @@ int ImportOne(const ImportSource& source, SayingLayout layout, const std::string
             tips.push_back({date, source.category, text});
         },
         [&](std::uint64_t bytes) { progress.update(bytes, tips.size() - before); });
-    if (!ok) {
-        io.err << "pennivel-tool: cannot read " << source.path << ": " << std::strerror(errno)
-               << "\n";
+    if (failure != 0) {
+        io.err << "pennivel-tool: cannot read " << source.path << ": " << std::strerror(failure)
+               << "; nothing was imported\n";
         return kExitIoError;
     }
     io.out << source.path << ": " << tips.size() - before << " sayings\n";

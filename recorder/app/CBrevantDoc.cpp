@@ -4,6 +4,7 @@
 #include "common/FirstLineCheck.h"
 #include "common/MsRandom.h"
 #include "common/RandomTipPick.h"
+#include "common/SaveJournal.h"
 #include "common/SaverSettingsFile.h"
 #include "common/TipsFormat.h"
 #include "platform/DataDirectoryLock.h"
@@ -123,9 +124,11 @@ bool CBrevantDoc::lockDataDirectory()
     if (m_pDataLock->state() != DataDirectoryLock::State::HeldByOther)
         return true;
     // Two recorders on one Tips file would each save their own Tips over the other's.
-    return fatal(QStringLiteral("Pennivel is already open with the Tips in \"%1\", in another "
-                                "session or as another user. Close it there first.")
-                     .arg(QString::fromLocal8Bit(m_WindowsDir.c_str())));
+    const std::string& holder = m_pDataLock->holder();
+    return fatal(QStringLiteral("The Tips in \"%1\" are in use by %2. Close it there first.")
+                     .arg(QString::fromLocal8Bit(m_WindowsDir.c_str()),
+                          holder.empty() ? QStringLiteral("Pennivel in another session")
+                                         : QString::fromLocal8Bit(holder.c_str())));
 }
 
 bool CBrevantDoc::passPasswordGate()
@@ -155,6 +158,7 @@ bool CBrevantDoc::loadTips()
     RecorderServices& s = services();
     const std::string path = TipsFilePath();
     RemoveLeftoverNewFiles(path);
+    RecoverInterruptedSave(path);
     const char* warning = nullptr;
     switch (CheckTipsFile(path)) {
     case kCheckMissing: {
