@@ -5,10 +5,10 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libicu-dev
   libgl-dev libxkbcommon-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-liberation fontconfig
+  fonts-liberation fontconfig fonts-dejavu-core fonts-noto-core fonts-noto-color-emoji
   xvfb xauth xdotool
   openbox x11-apps
   librsvg2-bin desktop-file-utils appstream dpkg-dev groff-base libxml2-utils
