@@ -1,5 +1,6 @@
 #include "saver/SaverPainting.h"
 
+#include "platform/GraphemeCut.h"
 #include "platform/LogFont.h"
 #include "saver/SaverScene.h"
 
@@ -33,8 +34,9 @@ void PaintSaverFrame(QPainter& painter, const QRect& client, const SaverFrame& f
     painter.fillRect(client, Qt::black);
     // No character takes more than four bytes, so a huge Tip is never converted whole.
     const std::size_t bytes = std::min<std::size_t>(frame.text.size(), 4 * kMaxSaverTextCharacters);
-    const QString text = QString::fromLocal8Bit(frame.text.data(), static_cast<qsizetype>(bytes))
-                             .left(kMaxSaverTextCharacters);
+    const QString text = FirstWholeGraphemes(
+        QString::fromLocal8Bit(frame.text.data(), static_cast<qsizetype>(bytes)),
+        kMaxSaverTextCharacters, bytes == frame.text.size());
     if (text.isEmpty())
         return;
     const FittedText fitted =
