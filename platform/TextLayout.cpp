@@ -20,6 +20,9 @@ bool IsLineEnd(QChar c)
     return c == u'\n' || c == u'\r';
 }
 
+// Texts up to this length (a Tip, not a listing) keep their shaped paragraphs.
+constexpr qsizetype kKeptShapedLength = 20'000;
+
 } // namespace
 
 TextLayout::TextLayout() = default;
@@ -74,6 +77,7 @@ bool TextLayout::isFor(const QString& text, const QFont& font, int width, bool c
     return width == m_width && centre == m_centre && font == m_font && sameText;
 }
 
+// The paragraph shaped and broken into lines of the layout's width.
 std::unique_ptr<QTextLayout> TextLayout::shaped(const Paragraph& paragraph,
                                                 const QPaintDevice* device) const
 {
@@ -86,6 +90,10 @@ std::unique_ptr<QTextLayout> TextLayout::shaped(const Paragraph& paragraph,
     option.setTextDirection(paragraph.rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
     option.setTabStopDistance(m_tabWidth);
     layout->setTextOption(option);
+    layout->beginLayout();
+    for (QTextLine line = layout->createLine(); line.isValid(); line = layout->createLine())
+        line.setLineWidth(std::max(1, m_width));
+    layout->endLayout();
     return layout;
 }
 
@@ -98,27 +106,31 @@ void TextLayout::layParagraph(int start, int end, const QPaintDevice* device)
         m_lines.push_back(Line{start, 0, 0, index, 0});
         return;
     }
-    const std::unique_ptr<QTextLayout> layout = shaped(m_paragraphs.back(), device);
-    layout->beginLayout();
-    for (QTextLine line = layout->createLine(); line.isValid(); line = layout->createLine()) {
-        line.setLineWidth(std::max(1, m_width));
-        m_lines.push_back(Line{start + line.textStart(), line.textLength(), line.naturalTextWidth(),
-                               index, line.lineNumber()});
+    std::unique_ptr<QTextLayout> layout = shaped(m_paragraphs.back(), device);
+    for (int row = 0; row < layout->lineCount(); ++row) {
+        const QTextLine line = layout->lineAt(row);
+        m_lines.push_back(
+            Line{start + line.textStart(), line.textLength(), line.naturalTextWidth(), index, row});
     }
-    layout->endLayout();
+    // A Tip is drawn as shaped here, sparing the paint a second shaping; a long listing
+    // keeps only what it draws.
+    if (m_text.size() <= kKeptShapedLength) {
+        m_shapedFor = device;
+        m_drawn.emplace(index, std::move(layout));
+    }
 }
 
+// Shaped for the painter's device, which breaks the lines as the layout measured them.
 const QTextLayout& TextLayout::drawn(int paragraph, const QPaintDevice* device) const
 {
+    if (device != m_shapedFor) {
+        m_drawn.clear();
+        m_shapedFor = device;
+    }
     auto found = m_drawn.find(paragraph);
-    if (found != m_drawn.end())
-        return *found->second;
-    std::unique_ptr<QTextLayout> layout = shaped(m_paragraphs[paragraph], device);
-    layout->beginLayout();
-    for (QTextLine line = layout->createLine(); line.isValid(); line = layout->createLine())
-        line.setLineWidth(std::max(1, m_width));
-    layout->endLayout();
-    return *m_drawn.emplace(paragraph, std::move(layout)).first->second;
+    if (found == m_drawn.end())
+        found = m_drawn.emplace(paragraph, shaped(m_paragraphs[paragraph], device)).first;
+    return *found->second;
 }
 
 QString TextLayout::lineText(int index) const
@@ -164,7 +176,6 @@ void TextLayout::draw(QPainter& painter, const QPointF& origin, const QRect& cli
         const Line& line = m_lines[index];
         if (line.length == 0)
             continue;
-        // Shaped for the painter's device, which lays the lines out as the one measured.
         const QTextLine shaped = drawn(line.paragraph, painter.device()).lineAt(line.row);
         if (!shaped.isValid())
             continue;

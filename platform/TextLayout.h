@@ -81,4 +81,6 @@ class TextLayout {
     std::vector<Line> m_lines;
     // The paragraphs last drawn, shaped with their lines in place, for the next paint.
     mutable std::map<int, std::unique_ptr<QTextLayout>> m_drawn;
+    // The device they were shaped for, compared and never used.
+    mutable const QPaintDevice* m_shapedFor = nullptr;
 };

@@ -25,9 +25,9 @@ struct FittedText {
     TextLayout layout;
 };
 
-// Lays `text` out, each line centred, in a box `width` wide, shrinking the font from
-// `startHeight` by kFontHeightStep while it is at least `height` tall, down to
-// kSmallestFontHeight whether it fits or not.
+// Lays `text` out, each line centred, in a box `width` wide, in the largest font of
+// `startHeight`, one kFontHeightStep less, and so on, that is less than `height` tall;
+// at worst in the first at or below kSmallestFontHeight, whether it fits or not.
 FittedText FitSaverText(const QString& text, int startHeight, int width, int height,
                         const QPaintDevice* device);
 
