@@ -1,12 +1,12 @@
 #include "common/CaseFolding.h"
 
+#include "common/CharacterFolds.h"
+
 #include <cstdint>
 #include <cstring>
 #include <limits>
 #include <unicode/bytestream.h>
-#include <unicode/casemap.h>
 #include <unicode/normalizer2.h>
-#include <unicode/stringoptions.h>
 
 namespace {
 
@@ -71,14 +71,14 @@ void FoldWellFormed(std::string_view text, std::string& folded)
     const std::size_t before = folded.size();
     const icu::StringPiece piece(text.data(), static_cast<int32_t>(text.size()));
     icu::StringByteSink<std::string> toDecomposed(&decomposed);
-    icu::StringByteSink<std::string> toCaseless(&caseless);
     icu::StringByteSink<std::string> toFolded(&folded);
     UErrorCode error = U_ZERO_ERROR;
     const icu::Normalizer2* nfd = Normalizer(false);
     const icu::Normalizer2* nfc = Normalizer(true);
     if (nfd != nullptr && nfc != nullptr) {
         nfd->normalizeUTF8(0, piece, toDecomposed, nullptr, error);
-        icu::CaseMap::utf8Fold(U_FOLD_CASE_DEFAULT, decomposed, toCaseless, nullptr, error);
+        if (U_SUCCESS(error))
+            AppendCaseFolded(decomposed, caseless);
         nfc->normalizeUTF8(0, caseless, toFolded, nullptr, error);
     }
     if (nfd == nullptr || nfc == nullptr || U_FAILURE(error)) {
