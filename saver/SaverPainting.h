@@ -32,6 +32,7 @@ FittedText FitSaverText(const QString& text, int startHeight, int width, int hei
                         const QPaintDevice* device);
 
 // One paint: `client` filled black, then the frame's text cut to its first
-// kMaxSaverTextCharacters characters (never half a grapheme), fitted and centred vertically (a text still too
-// tall starts above the top edge, its middle on the window's middle).
+// kMaxSaverTextCharacters characters (never half a grapheme), fitted and centred
+// vertically (a text still too tall starts above the top edge, its middle on the
+// window's middle).
 void PaintSaverFrame(QPainter& painter, const QRect& client, const SaverFrame& frame);
