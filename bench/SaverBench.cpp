@@ -32,9 +32,8 @@ std::string ThousandCharacters(Script script)
     const char* const sentences[] = {
         "Patience is the companion of wisdom, and a kind word costs nothing. ",
         "الصبر رفيق الحكمة، والكلمة الطيبة لا تكلف شيئا. ",
-        "Patience 🧘🏽‍♀️ is the companion of wisdom 🦉, a kind word 👨‍👩‍👧 "
-        "costs "
-        "nothing 👍🏽. "};
+        "Patience 🧘🏽‍♀️ is the companion of wisdom 🦉, "
+        "a kind word 👨‍👩‍👧 costs nothing 👍🏽. "};
     std::string text;
     while (QString::fromUtf8(text).toUcs4().size() < 1000)
         text += sentences[script];
