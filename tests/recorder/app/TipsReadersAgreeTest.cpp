@@ -52,6 +52,7 @@ struct NoDisplay : TipDisplay {
     void ShowCurrentTip() override {}
     void emptyStatusTexts() override {}
     void showListing(std::string, std::string, std::string) override {}
+    void showAllTips() override {}
 };
 
 } // namespace
