@@ -1,21 +1,15 @@
 // Next at random over a collection of a million Tips, and the Show All listing of a
-// hundred thousand: building it, laying it out for the window, and painting one window
-// of it scrolled to the middle. Each Next of a whole cycle is timed on its own, so the
-// figures include the last picks of the cycle, when almost every draw lands on a Tip
+// hundred thousand built as one text (for printing). Each Next of a whole cycle is timed on its
+// own, so the figures include the last picks of the cycle, when almost every draw lands on a Tip
 // already shown.
-#include "bench/BenchApplication.h"
 #include "common/MsRandom.h"
 #include "platform/Messages.h"
-#include "platform/TextLayout.h"
 #include "recorder/data/NavigationState.h"
 #include "recorder/data/TipCollection.h"
 #include "recorder/view/ShowAllListing.h"
 #include "recorder/view/TipDisplay.h"
 #include "recorder/view/TipNavigator.h"
 
-#include <QFont>
-#include <QImage>
-#include <QPainter>
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <chrono>
@@ -29,6 +23,7 @@ class NoDisplay : public TipDisplay {
     void ShowCurrentTip() override {}
     void emptyStatusTexts() override {}
     void showListing(std::string, std::string, std::string) override {}
+    void showAllTips() override {}
 };
 
 class AlwaysYes : public Messages {
@@ -89,44 +84,14 @@ BENCHMARK(BM_NextAtRandomWholeCycle)
     ->Iterations(1)
     ->Unit(benchmark::kMillisecond);
 
+// The whole listing as one text, as printing takes it; the window reads it a Tip at a
+// time (bench_ShowAllViewBench).
 void BM_ShowAllListing(benchmark::State& benchState)
 {
     const TipCollection tips = Collection(static_cast<int>(benchState.range(0)), 100);
     for (auto _ : benchState)
-        benchmark::DoNotOptimize(ShowAllListing(tips));
+        benchmark::DoNotOptimize(ShowAllListing(tips, tips.count()));
 }
 BENCHMARK(BM_ShowAllListing)->Arg(100'000)->Unit(benchmark::kMillisecond);
-
-QString HundredThousandListing()
-{
-    return QString::fromLocal8Bit(ShowAllListing(Collection(100'000, 100)));
-}
-
-void BM_ShowAllLayout(benchmark::State& benchState)
-{
-    EnsureBenchApplication();
-    const QString listing = HundredThousandListing();
-    const QFont font(QStringLiteral("Times New Roman"), 36);
-    for (auto _ : benchState) {
-        const TextLayout layout(listing, font, 1200, true);
-        benchmark::DoNotOptimize(layout.height());
-    }
-}
-BENCHMARK(BM_ShowAllLayout)->Unit(benchmark::kMillisecond);
-
-void BM_ShowAllScrolledPaint(benchmark::State& benchState)
-{
-    EnsureBenchApplication();
-    const TextLayout layout(HundredThousandListing(), QFont(QStringLiteral("Times New Roman"), 36),
-                            1200, true);
-    QImage window(1200, 800, QImage::Format_ARGB32_Premultiplied);
-    int offset = layout.height() / 2;
-    for (auto _ : benchState) {
-        QPainter painter(&window);
-        layout.draw(painter, QPointF(0, -offset), window.rect());
-        offset += layout.lineHeight();
-    }
-}
-BENCHMARK(BM_ShowAllScrolledPaint)->Unit(benchmark::kMillisecond);
 
 } // namespace

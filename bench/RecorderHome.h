@@ -55,6 +55,8 @@ class RecorderHome {
     RecorderHome& operator=(const RecorderHome&) = delete;
 
     std::string tipsPath() const { return DataFilePath(m_home + "/data", kTipsFileName); }
+    // A file of the home beside the data directory.
+    std::string file(const std::string& name) const { return m_home + "/" + name; }
 
     // The recorder's environment: offscreen, this home, ending after its first paint.
     std::vector<std::string> recorderEnv() const

@@ -2,6 +2,7 @@
 
 #include "common/FileSystemCalls.h"
 #include "common/NewFileNames.h"
+#include "common/SaveJournal.h"
 
 #include <cerrno>
 #include <climits>
@@ -29,7 +30,8 @@ FileIdentity IdentityFrom(const struct stat& st)
 {
     return {static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino),
             static_cast<std::int64_t>(st.st_size),
-            static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec};
+            static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec,
+            static_cast<std::int64_t>(st.st_ctim.tv_sec) * 1'000'000'000 + st.st_ctim.tv_nsec};
 }
 
 std::optional<FileIdentity> IdentityOfOpen(int fd)
@@ -113,8 +115,10 @@ bool AtomicFileWriter::resolveTarget()
     m_oldExists = ::stat(m_final.c_str(), &st) == 0;
     if (!m_oldExists)
         return errno == ENOENT ? true : fail("Cannot reach", errno);
-    if (!S_ISREG(st.st_mode))
+    if (S_ISDIR(st.st_mode))
         return fail("Cannot replace", EISDIR);
+    if (!S_ISREG(st.st_mode))
+        return failWith("Cannot replace " + m_target + ": it is not a regular file");
     // Replacing a file the user may not write would sidestep its protection.
     if (::faccessat(AT_FDCWD, m_final.c_str(), W_OK, AT_EACCESS) != 0)
         return fail("Cannot replace", errno);
@@ -234,17 +238,66 @@ bool AtomicFileWriter::commitNewFile()
         return fail("Cannot replace", errno);
     m_tempPath.clear();
     FlushDirectoryOf(m_final);
+    // The rename itself sets the file's change time, so the version left is the one
+    // seen now; unless another program already put its own file there.
     m_written = written.value_or(FileIdentity{});
+    const std::optional<FileIdentity> renamed = IdentityOf(m_final);
+    if (renamed && renamed->device == m_written.device && renamed->inode == m_written.inode)
+        m_written = *renamed;
     return true;
 }
 
 bool AtomicFileWriter::commitInPlace()
 {
-    m_fd = sys::Open(m_final, O_WRONLY);
+    // A save of this file cut off earlier is put right first: the old content journaled
+    // now must be a whole version.
+    RecoverInterruptedSave(m_final);
+    m_fd = sys::Open(m_final, O_RDWR);
     if (m_fd < 0)
         return fail("Cannot write", errno);
-    if (!isStillExpected(IdentityOfOpen(m_fd)))
+    struct stat st {};
+    if (::fstat(m_fd, &st) != 0)
+        return fail("Cannot write", errno);
+    if (!isStillExpected(IdentityFrom(st)))
         return false;
+    SaveJournal journal;
+    if (!journalOldContent(journal, st))
+        return false;
+    if (!rewriteInPlace()) {
+        journal.rollBack();
+        return false;
+    }
+    journal.finish();
+    return true;
+}
+
+bool AtomicFileWriter::journalOldContent(SaveJournal& journal, const struct stat& st)
+{
+    std::string old(static_cast<std::size_t>(st.st_size), '\0');
+    std::size_t got = 0;
+    while (got < old.size()) {
+        const ssize_t n =
+            sys::Pread(m_fd, old.data() + got, old.size() - got, static_cast<off_t>(got));
+        if (n < 0)
+            return fail("Cannot read", errno);
+        if (n == 0)
+            break;
+        got += static_cast<std::size_t>(n);
+    }
+    old.resize(got);
+    m_oldSize = static_cast<std::int64_t>(got);
+    switch (journal.begin(m_final, st.st_dev, st.st_ino, old, m_buffer)) {
+    case SaveJournal::Begun::Written: return true;
+    // Without a private state directory the rewrite goes unprotected, as it always did.
+    case SaveJournal::Begun::NoPlace: return true;
+    case SaveJournal::Begun::Failed: break;
+    }
+    return failWith("Cannot keep the old content of " + m_target +
+                    " safe for the rewrite: " + std::strerror(errno));
+}
+
+bool AtomicFileWriter::rewriteInPlace()
+{
     const auto size = static_cast<off_t>(m_buffer.size());
     // Reserving the space first turns a full disk into a failure before the first byte
     // is overwritten.

@@ -6,13 +6,19 @@
 #include <string>
 #include <string_view>
 
+class SaveJournal;
+struct stat;
+
 // What tells one version of a file from another without reading it: a file replaced,
-// rewritten or touched by another program differs in at least one of these.
+// rewritten or touched by another program differs in at least one of these. The change
+// time is the one no program can set back, so a rewrite that restores the size and the
+// modification time (cp -p, touch -r) is still told apart.
 struct FileIdentity {
     std::uint64_t device = 0;
     std::uint64_t inode = 0;
     std::int64_t size = 0;
     std::int64_t modifiedNs = 0;
+    std::int64_t changedNs = 0;
     bool operator==(const FileIdentity&) const = default;
 };
 
@@ -29,7 +35,8 @@ std::optional<FileIdentity> IdentityOf(const std::string& path);
 // file's mode (and, where the process may, its owner and group) before its first byte.
 // When the directory refuses new files but the file itself may be written, the whole
 // content is kept in memory and written over the file in place at commit(), space
-// reserved first.
+// reserved first, with the old content kept in a rollback journal meanwhile
+// (common/SaveJournal.h).
 class AtomicFileWriter {
   public:
     // Who may read a file that did not exist before: the user alone (the Tips and the
@@ -65,6 +72,8 @@ class AtomicFileWriter {
     bool writeOut(std::string_view bytes);
     bool isStillExpected(const std::optional<FileIdentity>& current);
     bool commitInPlace();
+    bool journalOldContent(SaveJournal& journal, const struct stat& st);
+    bool rewriteInPlace();
     bool commitNewFile();
     void discard();
 

@@ -1,31 +1,14 @@
 #include "common/CaseFolding.h"
 
+#include "common/CharacterFolds.h"
+
 #include <cstdint>
 #include <cstring>
-#include <locale>
-#include <optional>
-#include <stdexcept>
-#include <vector>
+#include <limits>
+#include <unicode/bytestream.h>
+#include <unicode/normalizer2.h>
 
 namespace {
-
-// The lower-case mapping of the UTF-8 locale, whatever locale the process runs in: the
-// stored texts are UTF-8 regardless. Without such a locale only ASCII folds.
-const std::ctype<wchar_t>* UnicodeCase()
-{
-    static const std::optional<std::locale> utf8 = []() -> std::optional<std::locale> {
-        for (const char* name : {"C.UTF-8", "C.utf8", "en_US.UTF-8"}) {
-            try {
-                return std::locale(name);
-            } catch (const std::runtime_error&) {
-            }
-        }
-        return std::nullopt;
-    }();
-    static const std::ctype<wchar_t>* const facet =
-        utf8 ? &std::use_facet<std::ctype<wchar_t>>(*utf8) : nullptr;
-    return facet;
-}
 
 bool Continuation(unsigned char byte)
 {
@@ -33,95 +16,109 @@ bool Continuation(unsigned char byte)
 }
 
 // The length of the well-formed character at `at` (shortest form, no surrogates, at
-// most U+10FFFF) and its code point; 0 when the byte starts none.
-std::size_t Decode(std::string_view bytes, std::size_t at, char32_t& code)
+// most U+10FFFF); 0 when the byte starts none.
+std::size_t CharacterLength(std::string_view bytes, std::size_t at)
 {
     const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(bytes[at + k]); };
     const unsigned char lead = byte(0);
     const std::size_t left = bytes.size() - at;
-    if (lead >= 0xC2 && lead <= 0xDF && left >= 2 && Continuation(byte(1))) {
-        code = (char32_t(lead & 0x1F) << 6) | (byte(1) & 0x3F);
-        return 2;
+    if (lead < 0x80)
+        return 1;
+    if (lead >= 0xC2 && lead <= 0xDF)
+        return left >= 2 && Continuation(byte(1)) ? 2 : 0;
+    if (lead >= 0xE0 && lead <= 0xEF) {
+        if (left < 3 || !Continuation(byte(1)) || !Continuation(byte(2)))
+            return 0;
+        const bool overlong = lead == 0xE0 && byte(1) < 0xA0;
+        const bool surrogate = lead == 0xED && byte(1) >= 0xA0;
+        return overlong || surrogate ? 0 : 3;
     }
-    if (lead >= 0xE0 && lead <= 0xEF && left >= 3 && Continuation(byte(1)) &&
-        Continuation(byte(2))) {
-        code = (char32_t(lead & 0x0F) << 12) | (char32_t(byte(1) & 0x3F) << 6) | (byte(2) & 0x3F);
-        return code >= 0x800 && (code < 0xD800 || code > 0xDFFF) ? 3 : 0;
-    }
-    if (lead >= 0xF0 && lead <= 0xF4 && left >= 4 && Continuation(byte(1)) &&
-        Continuation(byte(2)) && Continuation(byte(3))) {
-        code = (char32_t(lead & 0x07) << 18) | (char32_t(byte(1) & 0x3F) << 12) |
-               (char32_t(byte(2) & 0x3F) << 6) | (byte(3) & 0x3F);
-        return code >= 0x10000 && code <= 0x10FFFF ? 4 : 0;
+    if (lead >= 0xF0 && lead <= 0xF4) {
+        if (left < 4 || !Continuation(byte(1)) || !Continuation(byte(2)) || !Continuation(byte(3)))
+            return 0;
+        const bool overlong = lead == 0xF0 && byte(1) < 0x90;
+        const bool tooHigh = lead == 0xF4 && byte(1) >= 0x90;
+        return overlong || tooHigh ? 0 : 4;
     }
     return 0;
 }
 
-// Writes `code` at `out` and moves `out` past it.
-void Encode(char32_t code, char*& out)
+const icu::Normalizer2* Normalizer(bool composed)
 {
-    const auto put = [&out](char32_t byte) { *out++ = static_cast<char>(byte); };
-    if (code < 0x80) {
-        put(code);
-    } else if (code < 0x800) {
-        put(0xC0 | (code >> 6));
-        put(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        put(0xE0 | (code >> 12));
-        put(0x80 | ((code >> 6) & 0x3F));
-        put(0x80 | (code & 0x3F));
-    } else {
-        put(0xF0 | (code >> 18));
-        put(0x80 | ((code >> 12) & 0x3F));
-        put(0x80 | ((code >> 6) & 0x3F));
-        put(0x80 | (code & 0x3F));
-    }
-}
-
-char32_t LowerByLocale(char32_t code)
-{
-    const std::ctype<wchar_t>* facet = UnicodeCase();
-    if (facet == nullptr || code > static_cast<char32_t>(WCHAR_MAX))
-        return code;
-    const auto lower = static_cast<char32_t>(facet->tolower(static_cast<wchar_t>(code)));
-    // Keep the character when the mapping would leave well-formed text.
-    return lower <= 0x10FFFF && (lower < 0xD800 || lower > 0xDFFF) ? lower : code;
-}
-
-// Texts in other scripts than Latin are folded character by character; a table of the
-// first 65,536 characters, built once, spares the locale a call for each of them.
-char32_t Lower(char32_t code)
-{
-    static const std::vector<char32_t> table = [] {
-        std::vector<char32_t> lower(0x10000);
-        for (char32_t c = 0; c < lower.size(); ++c)
-            lower[c] = LowerByLocale(c);
-        return lower;
+    static const icu::Normalizer2* const nfd = [] {
+        UErrorCode error = U_ZERO_ERROR;
+        const icu::Normalizer2* normalizer = icu::Normalizer2::getNFDInstance(error);
+        return U_SUCCESS(error) ? normalizer : nullptr;
     }();
-    return code < table.size() ? table[code] : LowerByLocale(code);
+    static const icu::Normalizer2* const nfc = [] {
+        UErrorCode error = U_ZERO_ERROR;
+        const icu::Normalizer2* normalizer = icu::Normalizer2::getNFCInstance(error);
+        return U_SUCCESS(error) ? normalizer : nullptr;
+    }();
+    return composed ? nfc : nfd;
+}
+
+// Appends the canonical caseless form of well-formed text: decomposed, fully case
+// folded (ß to ss, final sigma to sigma, ligatures to their letters), then composed,
+// so text typed precomposed and text stored decomposed fold alike. Should ICU fail,
+// the text is kept with ASCII letters folded.
+void FoldWellFormed(std::string_view text, std::string& folded)
+{
+    thread_local std::string decomposed;
+    thread_local std::string caseless;
+    decomposed.clear();
+    caseless.clear();
+    const std::size_t before = folded.size();
+    const icu::StringPiece piece(text.data(), static_cast<int32_t>(text.size()));
+    icu::StringByteSink<std::string> toDecomposed(&decomposed);
+    icu::StringByteSink<std::string> toFolded(&folded);
+    UErrorCode error = U_ZERO_ERROR;
+    const icu::Normalizer2* nfd = Normalizer(false);
+    const icu::Normalizer2* nfc = Normalizer(true);
+    if (nfd != nullptr && nfc != nullptr) {
+        nfd->normalizeUTF8(0, piece, toDecomposed, nullptr, error);
+        if (U_SUCCESS(error))
+            AppendCaseFolded(decomposed, caseless);
+        nfc->normalizeUTF8(0, caseless, toFolded, nullptr, error);
+    }
+    if (nfd == nullptr || nfc == nullptr || U_FAILURE(error)) {
+        folded.resize(before);
+        for (const char byte : text)
+            folded.push_back(static_cast<char>(FoldAsciiByte(static_cast<unsigned char>(byte))));
+    }
 }
 
 } // namespace
 
 void FoldCaseInto(std::string_view bytes, std::string& folded)
 {
-    // No character grows to more than twice its length when folded (two bytes become at
-    // most three), so the copy is written in place and cut to size at the end.
-    folded.resize(bytes.size() * 2);
-    char* out = folded.data();
-    for (std::size_t at = 0; at < bytes.size();) {
-        const auto lead = static_cast<unsigned char>(bytes[at]);
-        char32_t code = 0;
-        const std::size_t length = lead < 0x80 ? 0 : Decode(bytes, at, code);
-        if (length == 0) {
-            *out++ = static_cast<char>(FoldAsciiByte(lead));
-            ++at;
-        } else {
-            Encode(Lower(code), out);
-            at += length;
-        }
+    folded.clear();
+    if (IsAscii(bytes)) {
+        folded.resize(bytes.size());
+        for (std::size_t at = 0; at < bytes.size(); ++at)
+            folded[at] = static_cast<char>(FoldAsciiByte(static_cast<unsigned char>(bytes[at])));
+        return;
     }
-    folded.resize(static_cast<std::size_t>(out - folded.data()));
+    // Runs of well-formed text are folded whole, so a letter and the accents after it
+    // fold together; each byte between them stays as it is. A run never exceeds what
+    // ICU takes in one piece.
+    constexpr std::size_t kLongestRun = std::numeric_limits<int32_t>::max() / 4;
+    std::size_t runStart = 0;
+    std::size_t at = 0;
+    while (at < bytes.size()) {
+        const std::size_t length = CharacterLength(bytes, at);
+        if (length != 0 && at - runStart < kLongestRun) {
+            at += length;
+            continue;
+        }
+        if (at > runStart)
+            FoldWellFormed(bytes.substr(runStart, at - runStart), folded);
+        if (length == 0)
+            folded.push_back(bytes[at++]);
+        runStart = at;
+    }
+    if (at > runStart)
+        FoldWellFormed(bytes.substr(runStart, at - runStart), folded);
 }
 
 std::string FoldCase(std::string_view bytes)

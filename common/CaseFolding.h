@@ -3,10 +3,12 @@
 #include <string>
 #include <string_view>
 
-// Lower case as the searches compare it. Texts are UTF-8: every well-formed character
-// takes its Unicode lower-case form (CAFÉ folds to café). A byte that is not part of a
-// well-formed character stays as it is, ASCII letters folded, so damaged text still
-// compares byte by byte. The result may differ in length from the input.
+// Letter case and canonical form set aside, as the searches compare texts. Texts are
+// UTF-8: well-formed text takes its full Unicode case fold in composed form, so CAFÉ,
+// café and "cafe" + a combining acute fold alike, as do ΣΟΦΌΣ and σοφός, STRASSE and
+// Straße, and "ﬁ" and "fi". A byte that is not part of a well-formed character stays
+// as it is, so damaged text still compares byte by byte. ASCII text folds by ASCII
+// rules alone. The result may differ in length from the input.
 std::string FoldCase(std::string_view bytes);
 void FoldCaseInto(std::string_view bytes, std::string& folded);
 

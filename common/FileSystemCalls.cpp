@@ -8,6 +8,7 @@
 namespace {
 
 int g_failAt = 0;
+bool g_failLater = false;
 int g_failError = 0;
 int g_calls = 0;
 const char* g_failedCall = "";
@@ -16,9 +17,10 @@ const char* g_failedCall = "";
 bool Injected(const char* name)
 {
     ++g_calls;
-    if (g_failAt == 0 || g_calls != g_failAt)
+    if (g_failAt == 0 || g_calls < g_failAt || (g_calls > g_failAt && !g_failLater))
         return false;
-    g_failedCall = name;
+    if (g_calls == g_failAt)
+        g_failedCall = name;
     errno = g_failError;
     return true;
 }
@@ -27,10 +29,17 @@ bool Injected(const char* name)
 
 void FailNthFileCall(int n, int errorNumber)
 {
+    g_failLater = false;
     g_failAt = n == 0 ? 0 : g_calls + n;
     g_failError = errorNumber;
     if (n != 0)
         g_failedCall = "";
+}
+
+void FailFileCallsFrom(int n, int errorNumber)
+{
+    FailNthFileCall(n, errorNumber);
+    g_failLater = n != 0;
 }
 
 int FileCallsMade()
@@ -92,9 +101,25 @@ int Fallocate(int fd, off_t size)
     return Injected("fallocate") ? errno : ::posix_fallocate(fd, 0, size);
 }
 
+ssize_t Pread(int fd, void* data, std::size_t size, off_t offset)
+{
+    if (Injected("pread"))
+        return -1;
+    ssize_t got;
+    do
+        got = ::pread(fd, data, size, offset);
+    while (got < 0 && errno == EINTR);
+    return got;
+}
+
 int Rename(const std::string& from, const std::string& to)
 {
     return Injected("rename") ? -1 : ::rename(from.c_str(), to.c_str());
+}
+
+int Unlink(const std::string& path)
+{
+    return Injected("unlink") ? -1 : ::unlink(path.c_str());
 }
 
 int Close(int fd)

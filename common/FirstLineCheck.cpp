@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <fcntl.h>
 #include <string_view>
 #include <sys/stat.h>
@@ -17,10 +18,19 @@ struct CheckRules {
     std::string_view needle;
     std::uint32_t emptyPath;
     std::uint32_t noContent;
+    bool mustBeWritable = true;
 };
 
 constexpr CheckRules kTipsRules{kTipsMarker, kCheckError, kCheckEmpty};
+constexpr CheckRules kTipsReadingRules{kTipsMarker, kCheckError, kCheckEmpty, false};
 constexpr CheckRules kSettingsRules{"Use All Tips", kCheckMissing, kCheckMissing};
+
+bool IsReadableFile(const std::string& path)
+{
+    struct stat st {};
+    return ::faccessat(AT_FDCWD, path.c_str(), R_OK, AT_EACCESS) == 0 &&
+           ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
 
 bool IsBlank(std::string_view piece)
 {
@@ -43,7 +53,7 @@ std::uint32_t FirstLineCheck(const std::string& path, const CheckRules& rules)
         return kCheckError;
     if (path.empty())
         return rules.emptyPath;
-    if (!IsReadableAndWritable(path))
+    if (!(rules.mustBeWritable ? IsReadableAndWritable(path) : IsReadableFile(path)))
         return IsMissing(path) ? kCheckMissing : kCheckError;
     const FileHandle file = OpenFile(path, "rb");
     if (!file)
@@ -74,6 +84,41 @@ bool IsReadableAndWritable(const std::string& path)
 std::uint32_t CheckTipsFile(const std::string& path)
 {
     return FirstLineCheck(path, kTipsRules);
+}
+
+std::uint32_t CheckTipsFileForReading(const std::string& path)
+{
+    return FirstLineCheck(path, kTipsReadingRules);
+}
+
+std::string WhyUnusable(const std::string& path)
+{
+    struct stat st {};
+    if (path.size() > kMaxPathLength)
+        return "the path is longer than " + std::to_string(kMaxPathLength) + " characters";
+    if (::stat(path.c_str(), &st) != 0) {
+        const int reason = errno;
+        if (reason == ENOENT && ::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode))
+            return "it is a link to a file that does not exist";
+        return std::strerror(reason);
+    }
+    if (S_ISDIR(st.st_mode))
+        return std::strerror(EISDIR);
+    if (!S_ISREG(st.st_mode))
+        return "it is not a regular file";
+    if (::faccessat(AT_FDCWD, path.c_str(), R_OK, AT_EACCESS) != 0)
+        return std::string("it cannot be read: ") + std::strerror(errno);
+    if (!IsReadableAndWritable(path))
+        return "the file is read-only";
+    const FileHandle file = OpenFile(path, "rb");
+    if (!file)
+        return std::strerror(errno);
+    PieceReader reader(file.get());
+    std::string piece;
+    while (reader.next(piece)) {
+    }
+    return reader.failed() ? std::string("it cannot be read: ") + std::strerror(reader.error())
+                           : std::string("it cannot be used");
 }
 
 std::uint32_t CheckSettingsFile(const std::string& path)

@@ -18,6 +18,12 @@ constexpr std::size_t kMaxPathLength = 259;
 
 std::uint32_t CheckTipsFile(const std::string& path);
 std::uint32_t CheckSettingsFile(const std::string& path);
+// The Tips check for a reader that never writes: a read-only file passes.
+std::uint32_t CheckTipsFileForReading(const std::string& path);
+
+// Why a file a check found unusable (kCheckError) is so, worded for the user ("it is a
+// link to a file that does not exist", "the file is read-only", the system's reason).
+std::string WhyUnusable(const std::string& path);
 
 // One line of meaning per code, for messages and the command-line tool.
 const char* DescribeTipsCheck(std::uint32_t code);

@@ -1,6 +1,7 @@
 #include "common/PieceReader.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 
 PieceReader::PieceReader(std::FILE* file, std::size_t blockSize)
@@ -18,11 +19,14 @@ bool PieceReader::refill()
     std::memmove(m_buffer.data(), m_buffer.data() + m_pos, kept);
     m_pos = 0;
     m_end = kept;
+    errno = 0;
     const std::size_t got = std::fread(m_buffer.data() + kept, 1, m_buffer.size() - kept, m_file);
     m_end += got;
     if (got == 0) {
         m_atEnd = true;
         m_failed = std::ferror(m_file) != 0;
+        if (m_failed)
+            m_error = errno != 0 ? errno : EIO;
     }
     return got > 0;
 }

@@ -20,6 +20,8 @@ class PieceReader {
     // The same, copied.
     bool next(std::string& piece);
     bool failed() const { return m_failed; }
+    // The system's reason for the failed read (errno), 0 while none failed.
+    int error() const { return m_error; }
 
   private:
     bool refill();
@@ -30,4 +32,5 @@ class PieceReader {
     std::size_t m_end = 0;
     bool m_atEnd = false;
     bool m_failed = false;
+    int m_error = 0;
 };

@@ -1,6 +1,8 @@
 #include "common/TipList.h"
 
+#include <cstring>
 #include <functional>
+#include <stdexcept>
 
 namespace {
 
@@ -56,8 +58,14 @@ TipList::Entry TipList::store(TipParts tip)
     // Appending may move the buffer under parts that point into it.
     if (pointsIntoBuffer(tip))
         return store(tip.toTip());
-    const Entry entry{m_bytes.size(), static_cast<std::uint32_t>(tip.date.size()),
-                      static_cast<std::uint32_t>(tip.category.size()), tip.text.size()};
+    constexpr std::size_t kLongestLine = (std::size_t{1} << 16) - 1;
+    if (tip.date.size() > kLongestLine || tip.category.size() > kLongestLine)
+        throw std::length_error("a Tip's date or category is longer than a line can be");
+    Entry entry{};
+    entry.at = m_bytes.size();
+    entry.dateSize = tip.date.size();
+    entry.categorySize = tip.category.size();
+    entry.textSize = tip.text.size();
     m_bytes.append(tip.date);
     m_bytes.append(tip.category);
     m_bytes.append(tip.text);
@@ -108,35 +116,35 @@ void TipList::clear()
     m_unusedBytes = 0;
 }
 
-void TipList::extendLastText(std::string_view more)
+void TipList::extendText(std::size_t index, std::string_view more)
 {
-    Entry& last = m_entries.back();
-    if (last.end() != m_bytes.size() || pointsIntoBuffer({{}, {}, more})) {
-        Tip moved = back().toTip();
+    Entry& entry = m_entries[index];
+    if (entry.end() != m_bytes.size() || pointsIntoBuffer({{}, {}, more})) {
+        Tip moved = (*this)[index].toTip();
         moved.text.append(more);
-        replace(size() - 1, moved);
+        replace(index, moved);
         return;
     }
     m_bytes.append(more);
-    last.textSize += more.size();
+    entry.textSize += more.size();
 }
 
-std::span<char> TipList::lastText()
+std::span<char> TipList::text(std::size_t index)
 {
-    const Entry& last = m_entries.back();
-    return {m_bytes.data() + (last.end() - last.textSize), last.textSize};
+    const Entry& entry = m_entries[index];
+    return {m_bytes.data() + (entry.end() - entry.textSize), entry.textSize};
 }
 
-void TipList::dropFrontOfLastText(std::size_t count)
+void TipList::dropFrontOfText(std::size_t index, std::size_t count)
 {
-    Entry& last = m_entries.back();
-    if (last.end() != m_bytes.size()) {
-        const TipParts parts = back();
-        replace(size() - 1, {parts.date, parts.category, parts.text.substr(count)});
-        return;
-    }
-    m_bytes.erase(last.end() - last.textSize, count);
-    last.textSize -= count;
+    // The date and category move up to the text instead of the text down to them: they
+    // are short, and the dropped bytes become a gap before the Tip.
+    Entry& entry = m_entries[index];
+    char* first = m_bytes.data() + entry.at;
+    std::memmove(first + count, first, entry.dateSize + entry.categorySize);
+    entry.at += count;
+    entry.textSize -= count;
+    m_unusedBytes += count;
 }
 
 std::vector<Tip> TipList::toTips() const

@@ -25,15 +25,20 @@ class TipList {
     TipParts back() const { return (*this)[size() - 1]; }
 
     void reserve(std::size_t tips, std::size_t bytes);
-    void push_back(TipParts tip);
-    void replace(std::size_t index, TipParts tip);
     void erase(std::size_t index);
     void clear();
-    // Adds `more` to the end of the last Tip's text.
-    void extendLastText(std::string_view more);
-    // The last Tip's text, to be changed where it lies; valid until the list changes.
-    std::span<char> lastText();
-    void dropFrontOfLastText(std::size_t count);
+    // Throws std::length_error for a date or category of 64 KiB or more.
+    void push_back(TipParts tip);
+    void replace(std::size_t index, TipParts tip);
+    // Adds `more` to the end of Tip `index`'s text.
+    void extendText(std::size_t index, std::string_view more);
+    // Tip `index`'s text, to be changed where it lies; valid until the list changes.
+    std::span<char> text(std::size_t index);
+    // Drops the first `count` bytes of Tip `index`'s text where it lies, without moving
+    // any other Tip.
+    void dropFrontOfText(std::size_t index, std::size_t count);
+    // Bytes the Tips take in the buffer, with those of replaced or removed Tips.
+    std::size_t bytes() const { return m_bytes.size(); }
 
     std::vector<Tip> toTips() const;
 
@@ -65,13 +70,16 @@ class TipList {
     Iterator end() const { return {this, size()}; }
 
   private:
+    // Sixteen bytes a Tip: a date or category is one line of a few bytes (a line read
+    // from the file is at most one piece), a buffer or text never nears 2^48 bytes.
     struct Entry {
-        std::uint64_t at;
-        std::uint32_t dateSize;
-        std::uint32_t categorySize;
-        std::uint64_t textSize;
+        std::uint64_t at : 48;
+        std::uint64_t dateSize : 16;
+        std::uint64_t textSize : 48;
+        std::uint64_t categorySize : 16;
         std::uint64_t end() const { return at + dateSize + categorySize + textSize; }
     };
+    static_assert(sizeof(Entry) == 16);
 
     Entry store(TipParts tip);
     bool pointsIntoBuffer(const TipParts& tip) const;

@@ -5,6 +5,7 @@
 #include "common/FileHandle.h"
 #include "common/MsRandom.h"
 #include "common/PieceReader.h"
+#include "common/SaveJournal.h"
 #include "common/Scramble.h"
 
 #include <algorithm>
@@ -38,18 +39,6 @@ std::size_t ExpectedRecords(std::int64_t fileSize)
     return static_cast<std::size_t>(std::min(fileSize / kUsualRecord, kMostReserved));
 }
 
-void EnsureLineEnd(std::string& part)
-{
-    if (part.empty() || part.back() != '\n')
-        part.push_back('\n');
-}
-
-void DecodeInPlace(std::string& text, MsRandom& random)
-{
-    UnscrambleInPlace(text, std::max<std::size_t>(text.size(), 2) - 2, random);
-    EnsureLineEnd(text);
-}
-
 // A date or category is one piece. One without its line end is the start of a longer
 // line: cut it so that, line end added, it still fits one piece, or every save would
 // move the cut and shift the rest of the line into the next part.
@@ -62,22 +51,11 @@ void CutToOnePiece(std::string& part)
     part.push_back('\n');
 }
 
-void ExtendLastText(std::vector<Tip>& tips, std::string_view more)
-{
-    tips.back().text.append(more);
-}
-
-void ExtendLastText(TipList& tips, std::string_view more)
-{
-    tips.extendLastText(more);
-}
-
-// Hands each record to `add` (date and category as read, the text's first piece), joins
-// the pieces that continue its text, and calls `finish` once the last record's text is
-// whole: when the next record starts or the file ends. False on a read error; the
-// records before it are kept.
-template <class List, class Add, class Finish>
-bool ReadRecords(std::FILE* file, List& tips, std::string& strayText, Add add, Finish finish)
+// Hands each record to `add` (date and category as read, the text's first piece) and
+// joins the pieces that continue its text. False on a read error; the records before it
+// are kept.
+template <class Add>
+bool ReadRecords(std::FILE* file, TipList& tips, std::string& strayText, Add add)
 {
     PieceReader reader(file, kReadBlock);
     // The pieces point into the reader's block, so the date and category are copied
@@ -97,17 +75,13 @@ bool ReadRecords(std::FILE* file, List& tips, std::string& strayText, Add add, F
             if (tips.empty())
                 strayText.append(piece);
             else
-                ExtendLastText(tips, piece);
+                tips.extendText(tips.size() - 1, piece);
             continue;
         }
         if (!nextPart(date) || !nextPart(category) || !reader.next(piece))
             break; // a record cut before its text line is lost, as readers always did
-        if (!tips.empty())
-            finish();
         add(date, category, piece);
     }
-    if (!tips.empty())
-        finish();
     return !reader.failed();
 }
 
@@ -122,89 +96,92 @@ void AppendTipRecord(std::string& out, TipParts tip, MsRandom& random)
 
 } // namespace
 
-bool ReadTipsFileRecords(const std::string& path, TipsFileContent& content)
+bool ReadStoredTips(const std::string& path, LoadedTips& stored, StoredParts parts)
 {
-    content = {};
-    const FileHandle file = OpenFile(path, "rb");
+    stored = {};
+    const FileHandle file = OpenLastCompleteVersion(path);
     if (!file)
         return false;
-    std::vector<Tip>& tips = content.tips;
-    tips.reserve(ExpectedRecords(KnownSize(file.get())));
-    const auto add = [&tips](std::string& date, std::string& category, std::string_view text) {
-        tips.push_back({date, category, std::string(text)});
-    };
-    content.readError = !ReadRecords(file.get(), tips, content.strayText, add, [] {});
+    ReadStoredTips(file.get(), stored, parts);
     return true;
 }
 
-std::string DecodeTipText(const std::string& stored, MsRandom& random)
+void ReadStoredTips(std::FILE* file, LoadedTips& stored, StoredParts parts)
 {
-    std::string text = stored;
-    DecodeInPlace(text, random);
-    return text;
-}
-
-namespace {
-
-template <class Content>
-bool LoadFromPath(const std::string& path, Content& content, MsRandom& random, const Clock& clock)
-{
-    content = {};
-    const FileHandle file = OpenFile(path, "rb");
-    if (!file)
-        return false;
-    ReadTipsFile(file.get(), content, random, clock);
-    return true;
-}
-
-} // namespace
-
-bool LoadTipsFile(const std::string& path, LoadedTips& loaded, MsRandom& random, const Clock& clock)
-{
-    return LoadFromPath(path, loaded, random, clock);
-}
-
-void ReadTipsFile(std::FILE* file, LoadedTips& loaded, MsRandom& random, const Clock& clock)
-{
-    loaded = {};
-    TipList& tips = loaded.tips;
+    stored = {};
+    TipList& tips = stored.tips;
     // What is kept of the records never exceeds the file, so the buffer is never moved.
     const std::int64_t size = KnownSize(file);
     tips.reserve(ExpectedRecords(size), static_cast<std::size_t>(size));
-    const auto add = [&tips](std::string& date, std::string& category, std::string_view text) {
+    const auto add = [&tips, parts](std::string& date, std::string& category,
+                                    std::string_view text) {
+        if (parts == StoredParts::TextsOnly) {
+            tips.push_back({{}, {}, text});
+            return;
+        }
         CutToOnePiece(date);
         CutToOnePiece(category);
         tips.push_back({date, category, text});
     };
-    // Each text is decoded where it lies as soon as it is whole, while its bytes are
-    // still in cache; the steps of DecodeInPlace.
-    const auto finish = [&] {
-        const std::span<char> text = tips.lastText();
-        if (!text.empty()) {
-            UnshiftInPlace(text.data(), text.size(), std::max<std::size_t>(text.size(), 2) - 2,
-                           random);
-            tips.dropFrontOfLastText(1);
-        }
-        if (!tips.back().text.ends_with('\n'))
-            tips.extendLastText("\n");
-    };
-    loaded.readError = !ReadRecords(file, tips, loaded.strayText, add, finish);
+    stored.readError = !ReadRecords(file, tips, stored.strayText, add);
+}
+
+void DecodeStoredText(TipList& tips, std::size_t index)
+{
+    // Each text carries its own seed, so a generator of its own decodes it the same
+    // whatever was drawn before, and the caller's sequence is left alone.
+    MsRandom own;
+    const std::span<char> text = tips.text(index);
+    if (!text.empty()) {
+        UnshiftInPlace(text.data(), text.size(), std::max<std::size_t>(text.size(), 2) - 2, own);
+        tips.dropFrontOfText(index, 1);
+    }
+    if (!tips[index].text.ends_with('\n'))
+        tips.extendText(index, "\n");
+}
+
+std::string DecodeTipText(std::string_view stored)
+{
+    TipList one;
+    one.push_back({{}, {}, stored});
+    DecodeStoredText(one, 0);
+    return std::string(one[0].text);
+}
+
+bool LoadTipsFile(const std::string& path, LoadedTips& loaded, MsRandom& random, const Clock& clock)
+{
+    loaded = {};
+    const FileHandle file = OpenLastCompleteVersion(path);
+    if (!file)
+        return false;
+    ReadTipsFile(file.get(), loaded, random, clock);
+    return true;
+}
+
+void ReadTipsFile(std::FILE* file, LoadedTips& loaded, MsRandom& random, const Clock& clock)
+{
+    ReadStoredTips(file, loaded, StoredParts::All);
+    for (std::size_t i = 0; i < loaded.tips.size(); ++i)
+        DecodeStoredText(loaded.tips, i);
     TimeSeed(random, clock);
 }
 
 bool LoadTipsFile(const std::string& path, TipsFileContent& content, MsRandom& random,
                   const Clock& clock)
 {
-    return LoadFromPath(path, content, random, clock);
+    content = {};
+    LoadedTips loaded;
+    if (!LoadTipsFile(path, loaded, random, clock))
+        return false;
+    content = {loaded.tips.toTips(), std::move(loaded.strayText), loaded.readError};
+    return true;
 }
 
 void ReadTipsFile(std::FILE* file, TipsFileContent& content, MsRandom& random, const Clock& clock)
 {
     LoadedTips loaded;
     ReadTipsFile(file, loaded, random, clock);
-    content.tips = loaded.tips.toTips();
-    content.strayText = std::move(loaded.strayText);
-    content.readError = loaded.readError;
+    content = {loaded.tips.toTips(), std::move(loaded.strayText), loaded.readError};
 }
 
 std::string FormatTipRecord(const Tip& tip, MsRandom& random)

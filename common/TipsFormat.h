@@ -17,42 +17,53 @@ class MsRandom;
 inline constexpr std::string_view kTipsMarker = "z7k3w1x9j4q2";
 inline constexpr const char* kTipsFileName = "PennivelTips.ini";
 
-struct TipsFileContent {
-    std::vector<Tip> tips;  // Tip n at index n - 1
+// A loaded Tips file as every program holds it: the Tips in one buffer.
+struct LoadedTips {
+    TipList tips;           // Tip n at index n - 1
     std::string strayText;  // pieces before the first marker; never a Tip
     bool readError = false; // reading stopped early; `tips` holds what came before
 };
 
-// Reads the records of a Tips file as they are stored: texts still scrambled, parts
-// without their closing "\n" where the file lacks one. A record cut before its text line
-// is dropped. Returns false only when the file cannot be opened.
-bool ReadTipsFileRecords(const std::string& path, TipsFileContent& content);
-
-// A stored text as every reader shows it: unscrambled (which re-seeds `random`), with
-// its closing "\n".
-std::string DecodeTipText(const std::string& stored, MsRandom& random);
-
-// What the recorder keeps of a Tips file: the same, in one buffer.
-struct LoadedTips {
-    TipList tips;
+// The same as separate Tips, for callers that want to compare or build them whole.
+struct TipsFileContent {
+    std::vector<Tip> tips;
     std::string strayText;
     bool readError = false;
 };
 
-// Reads the records of a Tips file and unscrambles their texts, then re-seeds the
-// generator from the clock. A record cut before its text line is dropped; a text cut
-// short is kept, and every part is given its closing "\n" so a later save cannot merge
-// it with the next record. A date or category line too long for one piece is cut to
-// what fits in one, so what a save writes reads back the same. Returns false only when
-// the file cannot be opened.
-bool LoadTipsFile(const std::string& path, TipsFileContent& content, MsRandom& random,
-                  const Clock& clock);
+// Which parts of each record a reader keeps.
+enum class StoredParts {
+    All,
+    TextsOnly, // dates and categories left empty: for a reader that shows only texts
+};
+
+// Reads the records of a Tips file as they are stored: texts still scrambled, a text cut
+// short without its closing "\n". A record cut before its text line is dropped. A date or
+// category line too long for one piece is cut to what fits in one, and every date and
+// category is given its closing "\n", so what a save writes reads back the same. Leaves
+// the generator alone. Returns false only when the file cannot be opened.
+bool ReadStoredTips(const std::string& path, LoadedTips& stored,
+                    StoredParts parts = StoredParts::All);
 // The same from an open stream (a file, or bytes in memory).
-void ReadTipsFile(std::FILE* file, TipsFileContent& content, MsRandom& random, const Clock& clock);
-// Both, into one buffer.
+void ReadStoredTips(std::FILE* file, LoadedTips& stored, StoredParts parts = StoredParts::All);
+
+// Unscrambles Tip `index`'s stored text where it lies and gives it its closing "\n" (one
+// cut short keeps it then, so a later save cannot merge it with the next record).
+// Draws from a generator of its own, not the caller's.
+void DecodeStoredText(TipList& tips, std::size_t index);
+// The same for a text held apart, copied.
+std::string DecodeTipText(std::string_view stored);
+
+// Reads the records of a Tips file and decodes every text, then re-seeds the generator
+// from the clock. Returns false only when the file cannot be opened.
 bool LoadTipsFile(const std::string& path, LoadedTips& loaded, MsRandom& random,
                   const Clock& clock);
+// The same from an open stream (a file, or bytes in memory).
 void ReadTipsFile(std::FILE* file, LoadedTips& loaded, MsRandom& random, const Clock& clock);
+// Both, copied out as separate Tips.
+bool LoadTipsFile(const std::string& path, TipsFileContent& content, MsRandom& random,
+                  const Clock& clock);
+void ReadTipsFile(std::FILE* file, TipsFileContent& content, MsRandom& random, const Clock& clock);
 
 // One record as the file holds it: marker line, date, category and scrambled text.
 std::string FormatTipRecord(const Tip& tip, MsRandom& random);

@@ -1,8 +1,9 @@
 #include "platform/SingleInstance.h"
 
+#include "common/PrivateDirectory.h"
+
 #include <QCryptographicHash>
 #include <QDateTime>
-#include <QDir>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -17,10 +18,19 @@ constexpr char kReply[] = "ok\n";
 // Socket paths must fit sockaddr_un (108 bytes with the terminator); stay well below.
 constexpr qsizetype kMaxSocketPath = 100;
 
+// The runtime directory Qt names when it is this user's alone; else a private one in
+// the user's cache directory. Never a shared place such as /tmp, where another user
+// could plant a lock first. Empty when neither can be had: the recorder then runs
+// without the lock.
 QString RuntimeDirectory()
 {
-    const QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    return dir.isEmpty() ? QDir::tempPath() : dir;
+    const QString given = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (!given.isEmpty() && IsPrivateDirectory(given.toStdString()))
+        return given;
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    if (cache.isEmpty())
+        return {};
+    return QString::fromStdString(PrivateDirectory((cache + "/pennivel-runtime").toStdString()));
 }
 
 QString ServerName(const QString& instanceName, const QString& user)
@@ -43,6 +53,8 @@ QString ServerName(const QString& instanceName, const QString& user)
 SingleInstance::SingleInstance(const QString& instanceName, QObject* parent) : QObject(parent)
 {
     const QString user = QString::number(::getuid());
+    if (RuntimeDirectory().isEmpty())
+        return;
     m_lockPath =
         RuntimeDirectory() + QLatin1Char('/') + instanceName + QLatin1Char('-') + user + ".lock";
     m_serverName = ServerName(instanceName, user);
@@ -55,7 +67,8 @@ SingleInstance::~SingleInstance()
 
 bool SingleInstance::claim()
 {
-    QDir().mkpath(QFileInfo(m_lockPath).absolutePath());
+    if (m_lockPath.isEmpty())
+        return true;
     m_lock = std::make_unique<QLockFile>(m_lockPath);
     // Held for the whole run: never treat a long-running first copy's lock as stale by
     // its age; only a lock whose process is gone is taken over.
@@ -88,8 +101,20 @@ bool SingleInstance::lockLeftUnfinished() const
     return written.isValid() && written.secsTo(QDateTime::currentDateTime()) > kGraceSeconds;
 }
 
+QString SingleInstance::holder() const
+{
+    qint64 pid = 0;
+    QString host, application;
+    if (m_lockPath.isEmpty() || !QLockFile(m_lockPath).getLockInfo(&pid, &host, &application))
+        return {};
+    return (application.isEmpty() ? QStringLiteral("a program") : application) +
+           QStringLiteral(", process ") + QString::number(pid);
+}
+
 bool SingleInstance::askFirstToComeForward(int timeoutMs)
 {
+    if (m_serverName.isEmpty())
+        return false;
     QLocalSocket socket;
     socket.connectToServer(m_serverName);
     if (!socket.waitForConnected(timeoutMs))
@@ -106,6 +131,8 @@ bool SingleInstance::askFirstToComeForward(int timeoutMs)
 
 bool SingleInstance::startListening()
 {
+    if (m_serverName.isEmpty())
+        return false;
     m_server = std::make_unique<QLocalServer>();
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
     connect(m_server.get(), &QLocalServer::newConnection, this, &SingleInstance::answer);

@@ -8,7 +8,8 @@ class QLocalServer;
 class QLockFile;
 
 // One running recorder per user. The first copy holds a lock file in the runtime
-// directory until it ends (the lock of a copy that died is taken over) and, while its
+// directory (one that is the user's own, 0700 and no link; else a private one in the
+// user's cache directory) until it ends (the lock of a copy that died is taken over) and, while its
 // main window is up, answers on a local socket. A later copy asks that socket to bring
 // the first window forward; with nobody answering, the first copy is still starting or
 // already closing, and the later copy simply ends.
@@ -21,6 +22,8 @@ class SingleInstance : public QObject {
     // True when this process is the first copy; it then keeps the lock. Also true when
     // no lock file can be made at all, so the recorder still opens.
     bool claim();
+    // For a later copy: who holds the lock, as "<program>, process <pid>" ("" when unknown).
+    QString holder() const;
     // For a later copy: true when the first copy answered the request to come forward.
     bool askFirstToComeForward(int timeoutMs = 3000);
     // For the first copy, from the moment its window is shown until it closes.

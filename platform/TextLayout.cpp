@@ -1,12 +1,13 @@
 #include "platform/TextLayout.h"
 
+#include "platform/EmojiRuns.h"
+
 #include <QFontMetrics>
-#include <QFontMetricsF>
 #include <QPainter>
+#include <QTextLayout>
 #include <algorithm>
-#include <array>
 #include <cmath>
-#include <unordered_map>
+#include <utility>
 
 namespace {
 
@@ -19,86 +20,50 @@ bool IsLineEnd(QChar c)
     return c == u'\n' || c == u'\r';
 }
 
-// Next tab stop strictly right of `x`.
-qreal NextTabStop(qreal x, qreal tabWidth)
-{
-    if (tabWidth <= 0)
-        return x;
-    return (std::floor(x / tabWidth) + 1) * tabWidth;
-}
+// Texts up to this length (a Tip, not a listing) keep their shaped paragraphs.
+constexpr qsizetype kKeptShapedLength = 20'000;
 
 } // namespace
 
-// Advance widths of single characters, looked up once per character value. Summing
-// them is how the layout measures; the font has kerning off so drawing agrees.
-class TextLayout::Measurer {
-  public:
-    explicit Measurer(const QFontMetricsF& metrics) : m_metrics(metrics) { m_basic.fill(-1); }
+TextLayout::TextLayout() = default;
+TextLayout::~TextLayout() = default;
 
-    // Width of the character (or surrogate pair) at `i`; `units` gets its length.
-    qreal advance(const QString& text, int i, int& units) const
-    {
-        const QChar c = text[i];
-        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
-            units = 2;
-            const char32_t code = QChar::surrogateToUcs4(c, text[i + 1]);
-            auto found = m_other.find(code);
-            if (found == m_other.end())
-                found = m_other.emplace(code, m_metrics.horizontalAdvance(text.mid(i, 2))).first;
-            return found->second;
-        }
-        units = 1;
-        const char16_t code = c.unicode();
-        if (code < m_basic.size()) {
-            qreal& width = m_basic[code];
-            if (width < 0)
-                width = m_metrics.horizontalAdvance(c);
-            return width;
-        }
-        auto found = m_other.find(code);
-        if (found == m_other.end())
-            found = m_other.emplace(code, m_metrics.horizontalAdvance(c)).first;
-        return found->second;
-    }
-
-    qreal width(const QString& text, int start, int end, qreal tabWidth) const
-    {
-        qreal x = 0;
-        int units = 1;
-        for (int i = start; i < end; i += units) {
-            units = 1;
-            x = text[i] == u'\t' ? NextTabStop(x, tabWidth) : x + advance(text, i, units);
-        }
-        return x;
-    }
-
-  private:
-    const QFontMetricsF& m_metrics;
-    mutable std::array<qreal, 0x3000> m_basic;
-    mutable std::unordered_map<char32_t, qreal> m_other;
-};
+// Copies share the text and the lines; each shapes its own paragraphs when drawn.
+TextLayout::TextLayout(const TextLayout& other)
+    : m_text(other.m_text), m_font(other.m_font), m_width(other.m_width), m_centre(other.m_centre),
+      m_lineHeight(other.m_lineHeight), m_ascent(other.m_ascent), m_tabWidth(other.m_tabWidth),
+      m_paragraphs(other.m_paragraphs), m_lines(other.m_lines)
+{
+}
+TextLayout::TextLayout(TextLayout&& other) noexcept = default;
+TextLayout& TextLayout::operator=(const TextLayout& other)
+{
+    if (this != &other)
+        *this = TextLayout(other);
+    return *this;
+}
+TextLayout& TextLayout::operator=(TextLayout&& other) noexcept = default;
 
 TextLayout::TextLayout(const QString& text, const QFont& font, int width, bool centre,
                        const QPaintDevice* device)
     : m_text(text), m_font(font), m_width(width), m_centre(centre)
 {
-    const QFontMetricsF metrics = device ? QFontMetricsF(font, device) : QFontMetricsF(font);
     const QFontMetrics whole = device ? QFontMetrics(font, device) : QFontMetrics(font);
     m_lineHeight = std::max(1, whole.height());
     m_ascent = whole.ascent();
     m_tabWidth = 8 * whole.averageCharWidth();
 
-    const Measurer measure(metrics);
+    // Read through a const reference: the text stays shared with the caller's copy.
+    const QString& all = m_text;
     int start = 0;
-    const int size = static_cast<int>(m_text.size());
+    const int size = static_cast<int>(all.size());
     while (start < size) {
         int end = start;
-        while (end < size && !IsLineEnd(m_text[end]))
+        while (end < size && !IsLineEnd(all[end]))
             ++end;
-        layParagraph(measure, start, end);
+        layParagraph(start, end, device);
         start = end;
-        if (start < size && m_text[start] == u'\r' && start + 1 < size &&
-            m_text[start + 1] == u'\n')
+        if (start < size && all[start] == u'\r' && start + 1 < size && all[start + 1] == u'\n')
             ++start;
         if (start < size)
             ++start;
@@ -112,56 +77,60 @@ bool TextLayout::isFor(const QString& text, const QFont& font, int width, bool c
     return width == m_width && centre == m_centre && font == m_font && sameText;
 }
 
-void TextLayout::layParagraph(const Measurer& measure, int start, int end)
+// The paragraph shaped and broken into lines of the layout's width.
+std::unique_ptr<QTextLayout> TextLayout::shaped(const Paragraph& paragraph,
+                                                const QPaintDevice* device) const
 {
-    const qreal available = std::max(1, m_width);
-    int lineStart = start;
-    do {
-        qreal x = 0;
-        qreal contentWidth = 0; // x after the last non-blank character
-        int breakAt = -1;       // first blank after a word on this line
-        qreal widthAtBreak = 0;
-        int i = lineStart;
-        int next = end;
-        int lineEnd = end;
-        while (i < end) {
-            const QChar c = m_text[i];
-            if (IsBlank(c)) {
-                if (i > lineStart && !IsBlank(m_text[i - 1])) {
-                    breakAt = i;
-                    widthAtBreak = contentWidth;
-                }
-                int units = 1;
-                x = c == u'\t' ? NextTabStop(x, m_tabWidth) : x + measure.advance(m_text, i, units);
-                ++i;
-                continue;
-            }
-            int units = 1;
-            const qreal w = measure.advance(m_text, i, units);
-            if (x + w > available && i > lineStart) {
-                if (breakAt > lineStart) {
-                    lineEnd = breakAt;
-                    contentWidth = widthAtBreak;
-                    next = breakAt;
-                    while (next < end && IsBlank(m_text[next]))
-                        ++next;
-                } else {
-                    lineEnd = i;
-                    next = i;
-                }
-                break;
-            }
-            x += w;
-            contentWidth = x;
-            i += units;
-        }
-        if (i >= end) {
-            lineEnd = end;
-            next = end;
-        }
-        m_lines.push_back(Line{lineStart, lineEnd - lineStart, contentWidth});
-        lineStart = next;
-    } while (lineStart < end);
+    const QStringView text = QStringView(m_text).mid(paragraph.start, paragraph.length);
+    auto layout =
+        std::make_unique<QTextLayout>(text.toString(), m_font, const_cast<QPaintDevice*>(device));
+    layout->setFormats(EmojiFormats(text));
+    QTextOption option(Qt::AlignLeft | Qt::AlignAbsolute);
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    option.setTextDirection(paragraph.rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+    option.setTabStopDistance(m_tabWidth);
+    layout->setTextOption(option);
+    layout->beginLayout();
+    for (QTextLine line = layout->createLine(); line.isValid(); line = layout->createLine())
+        line.setLineWidth(std::max(1, m_width));
+    layout->endLayout();
+    return layout;
+}
+
+void TextLayout::layParagraph(int start, int end, const QPaintDevice* device)
+{
+    const int index = static_cast<int>(m_paragraphs.size());
+    const QStringView text = QStringView(m_text).mid(start, end - start);
+    m_paragraphs.push_back(Paragraph{start, end - start, text.isRightToLeft()});
+    if (start == end) {
+        m_lines.push_back(Line{start, 0, 0, index, 0});
+        return;
+    }
+    std::unique_ptr<QTextLayout> layout = shaped(m_paragraphs.back(), device);
+    for (int row = 0; row < layout->lineCount(); ++row) {
+        const QTextLine line = layout->lineAt(row);
+        m_lines.push_back(
+            Line{start + line.textStart(), line.textLength(), line.naturalTextWidth(), index, row});
+    }
+    // A Tip is drawn as shaped here, sparing the paint a second shaping; a long listing
+    // keeps only what it draws.
+    if (m_text.size() <= kKeptShapedLength) {
+        m_shapedFor = device;
+        m_drawn.emplace(index, std::move(layout));
+    }
+}
+
+// Shaped for the painter's device, which breaks the lines as the layout measured them.
+const QTextLayout& TextLayout::drawn(int paragraph, const QPaintDevice* device) const
+{
+    if (device != m_shapedFor) {
+        m_drawn.clear();
+        m_shapedFor = device;
+    }
+    auto found = m_drawn.find(paragraph);
+    if (found == m_drawn.end())
+        found = m_drawn.emplace(paragraph, shaped(m_paragraphs[paragraph], device)).first;
+    return *found->second;
 }
 
 QString TextLayout::lineText(int index) const
@@ -173,9 +142,17 @@ QString TextLayout::lineText(int index) const
     return text;
 }
 
+bool TextLayout::isRightToLeft(int index) const
+{
+    return m_paragraphs[m_lines.at(index).paragraph].rightToLeft;
+}
+
 qreal TextLayout::lineLeft(int index) const
 {
-    return m_centre ? (m_width - m_lines.at(index).width) / 2 : 0;
+    const qreal spare = m_width - m_lines.at(index).width;
+    if (m_centre)
+        return spare / 2;
+    return isRightToLeft(index) ? spare : 0;
 }
 
 void TextLayout::draw(QPainter& painter, const QPointF& origin, const QRect& clip) const
@@ -186,27 +163,25 @@ void TextLayout::draw(QPainter& painter, const QPointF& origin, const QRect& cli
         std::max(0, static_cast<int>(std::floor((clip.top() - origin.y()) / m_lineHeight)));
     const int last = std::min(
         lineCount() - 1, static_cast<int>(std::floor((clip.bottom() - origin.y()) / m_lineHeight)));
+    if (first > last)
+        return;
+    // Paragraphs scrolled out of the clip are shaped again should they come back.
+    const int firstParagraph = m_lines[first].paragraph;
+    const int lastParagraph = m_lines[last].paragraph;
+    std::erase_if(m_drawn, [&](const auto& entry) {
+        return entry.first < firstParagraph || entry.first > lastParagraph;
+    });
     painter.setFont(m_font);
-    const QFontMetricsF metrics(m_font, painter.device());
-    const Measurer measure(metrics);
     for (int index = first; index <= last; ++index) {
         const Line& line = m_lines[index];
+        if (line.length == 0)
+            continue;
+        const QTextLine shaped = drawn(line.paragraph, painter.device()).lineAt(line.row);
+        if (!shaped.isValid())
+            continue;
+        // Every line's baseline sits where the font's own would, whatever fallback fonts
+        // a line draws with, so lines stay one font height apart.
         const qreal baseline = origin.y() + index * m_lineHeight + m_ascent;
-        const qreal left = origin.x() + lineLeft(index);
-        // Tabs are not drawn; each run between them starts at its tab stop.
-        qreal x = 0;
-        int runStart = line.start;
-        const int lineEnd = line.start + line.length;
-        for (int i = line.start; i <= lineEnd; ++i) {
-            if (i < lineEnd && m_text[i] != u'\t')
-                continue;
-            if (i > runStart) {
-                painter.drawText(QPointF(left + x, baseline), m_text.mid(runStart, i - runStart));
-                x += measure.width(m_text, runStart, i, m_tabWidth);
-            }
-            if (i < lineEnd)
-                x = NextTabStop(x, m_tabWidth);
-            runStart = i + 1;
-        }
+        shaped.draw(&painter, QPointF(origin.x() + lineLeft(index), baseline - shaped.ascent()));
     }
 }

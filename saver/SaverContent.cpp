@@ -15,14 +15,8 @@ void LoadTipTexts(const std::string& dataDir, SaverContent& content, MsRandom& r
     const std::uint32_t check = CheckTipsFile(path);
     if (check != kCheckFound && check != kCheckForeign)
         return;
-    TipsFileContent file;
-    if (!ReadTipsFileRecords(path, file))
+    if (!ReadStoredTips(path, content.storedTips, StoredParts::TextsOnly))
         return;
-    content.storedTips.clear();
-    content.storedTips.reserve(file.tips.size() + 1);
-    content.storedTips.push_back(std::move(file.strayText));
-    for (Tip& tip : file.tips)
-        content.storedTips.push_back(std::move(tip.text));
     TimeSeed(random, clock);
 }
 
@@ -31,9 +25,8 @@ void LoadTipTexts(const std::string& dataDir, SaverContent& content, MsRandom& r
 std::string SaverContent::tipText(std::size_t number) const
 {
     if (number == 0)
-        return storedTips.front();
-    MsRandom own;
-    return DecodeTipText(storedTips.at(number), own);
+        return storedTips.strayText;
+    return DecodeTipText(storedTips.tips[number - 1].text);
 }
 
 SaverContent LoadSaverContent(const std::string& dataDir, MsRandom& random, const Clock& clock)

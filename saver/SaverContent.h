@@ -1,9 +1,9 @@
 #pragma once
 
 #include "common/SaverSettingsFile.h"
+#include "common/TipsFormat.h"
 
 #include <string>
-#include <vector>
 
 class Clock;
 class MsRandom;
@@ -14,12 +14,12 @@ class MsRandom;
 struct SaverContent {
     std::string dataDir;
     SaverSettings settings;
-    // Element n holds Tip n's text as stored (still scrambled): a text is unscrambled only
-    // when it is shown, so a start with a million Tips is not spent decoding them all.
-    // Element 0 holds whatever stood before the first record (normally nothing).
-    std::vector<std::string> storedTips{std::string()};
+    // The Tip texts as stored (still scrambled): a text is unscrambled only when it is
+    // shown, so a start with a million Tips is not spent decoding them all. Its stray
+    // text, whatever stood before the first record (normally nothing), counts as Tip 0.
+    LoadedTips storedTips;
 
-    int tipCount() const { return static_cast<int>(storedTips.size()) - 1; }
+    int tipCount() const { return static_cast<int>(storedTips.tips.size()); }
     // The text of Tip `number` (0..tipCount) as it is shown. Unscrambling reseeds a
     // generator of its own, so the shared one's sequence is untouched.
     std::string tipText(std::size_t number) const;

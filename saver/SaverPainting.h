@@ -25,13 +25,14 @@ struct FittedText {
     TextLayout layout;
 };
 
-// Lays `text` out, each line centred, in a box `width` wide, shrinking the font from
-// `startHeight` by kFontHeightStep while it is at least `height` tall, down to
-// kSmallestFontHeight whether it fits or not.
+// Lays `text` out, each line centred, in a box `width` wide, in the largest font of
+// `startHeight`, one kFontHeightStep less, and so on, that is less than `height` tall;
+// at worst in the first at or below kSmallestFontHeight, whether it fits or not.
 FittedText FitSaverText(const QString& text, int startHeight, int width, int height,
                         const QPaintDevice* device);
 
 // One paint: `client` filled black, then the frame's text cut to its first
-// kMaxSaverTextCharacters characters, fitted and centred vertically (a text still too
-// tall starts above the top edge, its middle on the window's middle).
+// kMaxSaverTextCharacters characters (never half a grapheme), fitted and centred
+// vertically (a text still too tall starts above the top edge, its middle on the
+// window's middle).
 void PaintSaverFrame(QPainter& painter, const QRect& client, const SaverFrame& frame);

@@ -9,5 +9,10 @@ cmake --build --preset bench
 for program in build/bench/bench/bench_*; do
   [ -f "$program" ] && [ -x "$program" ] || continue
   echo "== $(basename "$program")"
-  "$program" "$@"
+  # The window benchmarks need an X server; without one they get a virtual one.
+  if [ -z "${DISPLAY:-}" ] && command -v xvfb-run >/dev/null; then
+    xvfb-run -a -s "-screen 0 1280x1024x24" "$program" "$@"
+  else
+    "$program" "$@"
+  fi
 done

@@ -7,7 +7,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libicu-dev
   libgl-dev libxkbcommon-dev libxcb1-dev
   fonts-liberation fontconfig
   librsvg2-bin

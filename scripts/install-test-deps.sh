@@ -10,4 +10,5 @@ exec bash "$(dirname "$0")/install-deps.sh" \
   clang-14 libfuzzer-14-dev \
   fortunes-min fortune-mod \
   libsm-dev libice-dev weston qt6-wayland \
+  fonts-dejavu-core fonts-noto-core fonts-noto-color-emoji \
   at-spi2-core python3-pyatspi dbus

@@ -1,6 +1,8 @@
 #include "tool/SayingReader.h"
 
+#include <cerrno>
 #include <cstdlib>
+#include <new>
 #include <string>
 #include <string_view>
 #include <sys/types.h>
@@ -47,9 +49,9 @@ class SayingBuilder {
 
 } // namespace
 
-bool ReadSayings(std::FILE* file, SayingLayout layout,
-                 const std::function<void(std::string&&)>& onSaying,
-                 const std::function<void(std::uint64_t)>& onProgress)
+int ReadSayings(std::FILE* file, SayingLayout layout,
+                const std::function<void(std::string&&)>& onSaying,
+                const std::function<void(std::uint64_t)>& onProgress)
 {
     constexpr std::uint64_t kProgressStep = 1 << 20;
     SayingBuilder saying;
@@ -59,31 +61,44 @@ bool ReadSayings(std::FILE* file, SayingLayout layout,
     std::uint64_t bytesRead = 0;
     std::uint64_t reportedAt = 0;
     ssize_t length = 0;
-    while ((length = ::getline(&buffer, &capacity, file)) > 0) {
-        bytesRead += static_cast<std::uint64_t>(length);
-        // The Tips file is read a line at a time as C strings, so a NUL byte would cut
-        // the text there; it is the one byte not kept.
-        const std::string_view read(buffer, static_cast<std::size_t>(length));
-        line.assign(read);
-        if (read.find('\0') != std::string_view::npos)
-            std::erase(line, '\0');
-        if (!line.empty() && line.back() == '\n')
-            line.pop_back();
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        const bool separator = layout == SayingLayout::Fortune ? line == "%" : IsBlank(line);
-        if (separator)
-            saying.finish(onSaying);
-        else
-            saying.addLine(line);
-        if (onProgress && bytesRead - reportedAt >= kProgressStep) {
-            reportedAt = bytesRead;
-            onProgress(bytesRead);
+    int failure = 0;
+    try {
+        errno = 0;
+        while ((length = ::getline(&buffer, &capacity, file)) > 0) {
+            bytesRead += static_cast<std::uint64_t>(length);
+            // The Tips file is read a line at a time as C strings, so a NUL byte would cut
+            // the text there; it is the one byte not kept.
+            const std::string_view read(buffer, static_cast<std::size_t>(length));
+            line.assign(read);
+            if (read.find('\0') != std::string_view::npos)
+                std::erase(line, '\0');
+            if (!line.empty() && line.back() == '\n')
+                line.pop_back();
+            if (!line.empty() && line.back() == '\r')
+                line.pop_back();
+            const bool separator = layout == SayingLayout::Fortune ? line == "%" : IsBlank(line);
+            if (separator)
+                saying.finish(onSaying);
+            else
+                saying.addLine(line);
+            if (onProgress && bytesRead - reportedAt >= kProgressStep) {
+                reportedAt = bytesRead;
+                onProgress(bytesRead);
+            }
+            errno = 0;
         }
+        // getline ends the same way at the end of the file and when it cannot grow its
+        // line (ENOMEM), and glibc flags only some of these on the stream: only the end
+        // of the file is the end of the input.
+        if (std::ferror(file) || !std::feof(file))
+            failure = errno != 0 ? errno : EIO;
+        else
+            saying.finish(onSaying);
+    } catch (const std::bad_alloc&) {
+        failure = ENOMEM;
     }
     std::free(buffer);
-    saying.finish(onSaying);
-    if (onProgress)
+    if (onProgress && failure == 0)
         onProgress(bytesRead);
-    return std::ferror(file) == 0;
+    return failure;
 }

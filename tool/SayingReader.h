@@ -16,7 +16,9 @@ enum class SayingLayout {
 // "\r\n" (a CR before a line's LF is taken for part of the line end), blank lines at its
 // start and end dropped, one closing "\n". Empty sayings are skipped; bytes are kept as
 // they are, valid UTF-8 or not. `onProgress` gets the bytes read so far now and then.
-// Returns false when reading failed (what came before has been handed over).
-bool ReadSayings(std::FILE* file, SayingLayout layout,
-                 const std::function<void(std::string&&)>& onSaying,
-                 const std::function<void(std::uint64_t)>& onProgress = {});
+// Returns 0 at the end of the file, else the reason reading failed (an errno: a read
+// error, or ENOMEM for a line too long to hold); what came before has been handed over,
+// the saying cut off by the failure has not.
+int ReadSayings(std::FILE* file, SayingLayout layout,
+                const std::function<void(std::string&&)>& onSaying,
+                const std::function<void(std::uint64_t)>& onProgress = {});

@@ -16,7 +16,7 @@ std::vector<bool> Marked(std::size_t count, const std::vector<std::size_t>& posi
 
 } // namespace
 
-bool ChooseTips(const std::vector<Tip>& tips, const ToolArgs& parsed, std::vector<bool>& chosen,
+bool ChooseTips(const TipList& tips, const ToolArgs& parsed, std::vector<bool>& chosen,
                 std::ostream& err)
 {
     chosen.assign(tips.size(), true);
@@ -30,12 +30,11 @@ bool ChooseTips(const std::vector<Tip>& tips, const ToolArgs& parsed, std::vecto
     }
     if (categories.empty() && !search)
         return true;
-    const TipList list(tips);
     if (!categories.empty()) {
         std::vector<bool> inCategory(tips.size(), false);
         for (const std::string& category : categories) {
             const std::vector<bool> hits =
-                Marked(tips.size(), PositionsExactly(list, SearchField::Category, category));
+                Marked(tips.size(), PositionsExactly(tips, SearchField::Category, category));
             for (std::size_t i = 0; i < tips.size(); ++i)
                 inCategory[i] = inCategory[i] || hits[i];
         }
@@ -43,18 +42,28 @@ bool ChooseTips(const std::vector<Tip>& tips, const ToolArgs& parsed, std::vecto
     }
     if (search) {
         const std::vector<bool> hits = Marked(
-            tips.size(), PositionsByWords(list, SearchField::Text, words, !parsed.has("--and")));
+            tips.size(), PositionsByWords(tips, SearchField::Text, words, !parsed.has("--and")));
         for (std::size_t i = 0; i < tips.size(); ++i)
             chosen[i] = chosen[i] && hits[i];
     }
     return true;
 }
 
-// A line break typed into a Tip is stored as "\r\n"; a terminal wants "\n".
+void AppendForTerminal(std::string& out, std::string_view part)
+{
+    part = WithoutLineEnd(part);
+    for (std::size_t at = part.find("\r\n"); at != std::string_view::npos; at = part.find("\r\n")) {
+        out += part.substr(0, at);
+        part.remove_prefix(at + 1);
+    }
+    out += part;
+    out += '\n';
+}
+
 std::string ForTerminal(std::string_view part)
 {
-    std::string text(WithoutLineEnd(part));
-    for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at))
-        text.erase(at, 1);
+    std::string text;
+    AppendForTerminal(text, part);
+    text.pop_back();
     return text;
 }

@@ -4,37 +4,48 @@
 #include "common/DataFilePath.h"
 #include "common/FirstLineCheck.h"
 #include "common/MsRandom.h"
+#include "common/PrivateDirectory.h"
+#include "common/SaveJournal.h"
 #include "common/TipsFormat.h"
 #include "platform/DataDirectory.h"
 #include "platform/DataDirectoryLock.h"
 #include "platform/SingleInstance.h"
 #include "tool/ToolExit.h"
 
-#include <filesystem>
-#include <system_error>
-
 namespace {
 
 // The recorder's single-instance lock is named after its program file.
 constexpr const char* kRecorderInstanceName = "Pennivel";
 
-constexpr const char* kRecorderRunning =
-    "pennivel-tool: Pennivel is running; close it first, or it would save its own Tips "
-    "over these changes\n";
+// Names who keeps the Tips busy: another pennivel-tool ends by itself, a recorder has
+// to be closed first, or it would save its own Tips over these changes.
+void SayWhoHoldsTheTips(const std::string& holder, std::ostream& err)
+{
+    if (holder.starts_with("pennivel-tool"))
+        err << "pennivel-tool: the Tips are being changed by " << holder
+            << "; try again when it has finished\n";
+    else
+        err << "pennivel-tool: Pennivel is running" << (holder.empty() ? "" : " (" + holder + ")")
+            << "; close it first, or it would save its own Tips over these changes\n";
+}
 
-int ReadTipsFile(const std::string& file, std::vector<Tip>& tips, bool missingIsEmpty,
+// Reads the Tips of `file`; a command that will write them back needs the file writable,
+// one that only shows them does not.
+int ReadTipsFile(const std::string& file, TipList& tips, bool missingIsEmpty, bool forWriting,
                  std::ostream& err)
 {
-    const std::uint32_t code = CheckTipsFile(file);
+    RecoverInterruptedSave(file);
+    const std::uint32_t code = forWriting ? CheckTipsFile(file) : CheckTipsFileForReading(file);
     if (code == kCheckEmpty || (code == kCheckMissing && missingIsEmpty))
         return kExitOk;
     if (code == kCheckForeign) {
         err << "pennivel-tool: " << file << " is not a Tips file; it is left as it is\n";
         return kExitBadData;
     }
-    TipsFileContent content;
+    LoadedTips content;
     if (code != kCheckFound || !LoadTipsFile(file, content, ProcessRandom(), SystemClock())) {
-        err << "pennivel-tool: cannot read " << file << ": " << DescribeTipsCheck(code) << "\n";
+        err << "pennivel-tool: cannot " << (forWriting ? "change " : "read ") << file << ": "
+            << (code == kCheckError ? WhyUnusable(file) : DescribeTipsCheck(code)) << "\n";
         return kExitIoError;
     }
     if (content.readError) {
@@ -58,12 +69,12 @@ bool DefaultFile(const char* fileName, std::string& file, std::ostream& err)
     return false;
 }
 
-int ReadDataTips(std::vector<Tip>& tips, bool missingIsEmpty, std::ostream& err)
+int ReadDataTips(TipList& tips, bool missingIsEmpty, std::ostream& err)
 {
     std::string file;
     if (!DefaultFile(kTipsFileName, file, err))
         return kExitIoError;
-    return ReadTipsFile(file, tips, missingIsEmpty, err);
+    return ReadTipsFile(file, tips, missingIsEmpty, false, err);
 }
 
 TipsWriteSession::TipsWriteSession() = default;
@@ -74,18 +85,21 @@ int TipsWriteSession::begin(std::ostream& err)
     if (!DefaultFile(kTipsFileName, m_file, err))
         return kExitIoError;
     const std::string directory = DataDirectory();
-    std::error_code ignored;
-    std::filesystem::create_directories(directory, ignored);
+    MakeDirectories(directory);
     // Held until the save is done: a recorder that starts meanwhile finds the Tips busy
     // rather than loading the file we are about to replace.
     m_instance = std::make_unique<SingleInstance>(QString::fromLatin1(kRecorderInstanceName));
+    if (!m_instance->claim()) {
+        SayWhoHoldsTheTips(m_instance->holder().toStdString(), err);
+        return kExitRecorderRunning;
+    }
     m_directoryLock = std::make_unique<DataDirectoryLock>(directory);
-    if (!m_instance->claim() || m_directoryLock->state() == DataDirectoryLock::State::HeldByOther) {
-        err << kRecorderRunning;
+    if (m_directoryLock->state() == DataDirectoryLock::State::HeldByOther) {
+        SayWhoHoldsTheTips(m_directoryLock->holder(), err);
         return kExitRecorderRunning;
     }
     m_readVersion = IdentityOf(m_file);
-    return ReadTipsFile(m_file, m_tips, true, err);
+    return ReadTipsFile(m_file, m_tips, true, true, err);
 }
 
 int TipsWriteSession::save(std::ostream& err)

@@ -1,13 +1,12 @@
 #pragma once
 
 #include "common/AtomicFile.h"
-#include "common/Tip.h"
+#include "common/TipList.h"
 
 #include <memory>
 #include <optional>
 #include <ostream>
 #include <string>
-#include <vector>
 
 class DataDirectoryLock;
 class SingleInstance;
@@ -19,7 +18,7 @@ bool DefaultFile(const char* fileName, std::string& file, std::ostream& err);
 
 // Reads the Tips of the data directory's Tips file into `tips`. Returns an exit status:
 // a missing file is an I/O error unless `missingIsEmpty` (a file about to be created).
-int ReadDataTips(std::vector<Tip>& tips, bool missingIsEmpty, std::ostream& err);
+int ReadDataTips(TipList& tips, bool missingIsEmpty, std::ostream& err);
 
 // Everything a command that changes the Tips needs: the data directory locked against a
 // recorder (so a running one never saves its own Tips over ours), the Tips as read, and
@@ -33,13 +32,13 @@ class TipsWriteSession {
 
     // Takes the locks and reads the Tips; an exit status, kExitOk when ready.
     int begin(std::ostream& err);
-    std::vector<Tip>& tips() { return m_tips; }
+    TipList& tips() { return m_tips; }
     // Writes the Tips back through the atomic writer; an exit status.
     int save(std::ostream& err);
 
   private:
     std::string m_file;
-    std::vector<Tip> m_tips;
+    TipList m_tips;
     std::optional<FileIdentity> m_readVersion;
     std::unique_ptr<SingleInstance> m_instance;
     std::unique_ptr<DataDirectoryLock> m_directoryLock;

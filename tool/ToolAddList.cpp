@@ -31,7 +31,7 @@ int AddCommand(const std::vector<std::string>& args, const ToolIo& io)
     TipsWriteSession session;
     if (const int status = session.begin(io.err); status != kExitOk)
         return status;
-    session.tips().push_back(std::move(tip));
+    session.tips().push_back(tip);
     if (const int status = session.save(io.err); status != kExitOk)
         return status;
     io.out << "added Tip #" << session.tips().size() << "\n";
@@ -47,22 +47,28 @@ int ListCommand(const std::vector<std::string>& args, const ToolIo& io)
         io.err << "pennivel-tool: list takes [--category NAME] [--search WORDS [--and]]\n";
         return kExitUsage;
     }
-    std::vector<Tip> tips;
+    TipList tips;
     if (const int status = ReadDataTips(tips, false, io.err); status != kExitOk)
         return status;
     std::vector<bool> shown;
     if (!ChooseTips(tips, parsed, shown, io.err))
         return kExitUsage;
+    constexpr std::size_t kFlushAt = 1 << 16;
     std::string block;
     for (std::size_t i = 0; i < tips.size(); ++i) {
-        const Tip& tip = tips[i];
         if (!shown[i])
             continue;
-        block = "Tip #" + std::to_string(i + 1) + "\n";
-        block += ForTerminal(tip.date) + "\n" + ForTerminal(tip.category) + "\n";
-        block += ForTerminal(tip.text) + "\n\n";
-        io.out << block;
+        const TipParts tip = tips[i];
+        block += "Tip #" + std::to_string(i + 1) + "\n";
+        AppendForTerminal(block, tip.date);
+        AppendForTerminal(block, tip.category);
+        AppendForTerminal(block, tip.text);
+        block += '\n';
+        if (block.size() >= kFlushAt) {
+            io.out << block;
+            block.clear();
+        }
     }
-    io.out.flush();
-    return io.out ? kExitOk : kExitIoError;
+    io.out << block;
+    return kExitOk;
 }

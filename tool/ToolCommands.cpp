@@ -9,6 +9,7 @@
 #include "platform/DataDirectory.h"
 #include "recorder/data/RecorderSettings.h"
 #include "recorder/data/UserDataSetup.h"
+#include "tool/FdOutput.h"
 #include "tool/JsonText.h"
 #include "tool/TipsFileAccess.h"
 #include "tool/ToolExit.h"
@@ -16,6 +17,7 @@
 #include "tool/ToolUsage.h"
 
 #include <algorithm>
+#include <cstring>
 #include <iostream>
 #include <string_view>
 
@@ -69,30 +71,26 @@ int Dump(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
         return kExitUsage;
     if (file.empty() && !DefaultFile(kTipsFileName, file, err))
         return kExitIoError;
-    const std::uint32_t code = CheckTipsFile(file);
+    const std::uint32_t code = CheckTipsFileForReading(file);
     if (code == kCheckForeign) {
         err << "pennivel-tool: " << file << " is not a Pennivel Tips file\n";
         return kExitBadData;
     }
-    TipsFileContent content;
+    LoadedTips content;
     if (code == kCheckMissing || code == kCheckError ||
         (code != kCheckEmpty && !LoadTipsFile(file, content, ProcessRandom(), SystemClock()))) {
-        err << "pennivel-tool: cannot read " << file << ": " << DescribeTipsCheck(code) << "\n";
+        err << "pennivel-tool: cannot read " << file << ": "
+            << (code == kCheckError ? WhyUnusable(file) : DescribeTipsCheck(code)) << "\n";
         return kExitIoError;
     }
     int number = 0;
-    for (const Tip& tip : content.tips) {
+    for (const TipParts tip : content.tips) {
         out << TipAsJson(++number, WithoutLineEnd(tip.date), WithoutLineEnd(tip.category),
                          WithoutLineEnd(tip.text))
             << '\n';
     }
     if (content.readError) {
         err << "pennivel-tool: reading " << file << " stopped early on an error\n";
-        return kExitIoError;
-    }
-    out.flush();
-    if (!out) {
-        err << "pennivel-tool: cannot write the Tips to standard output\n";
         return kExitIoError;
     }
     return 0;
@@ -129,22 +127,14 @@ bool AsksForHelp(const std::vector<std::string>& args)
     return false;
 }
 
-// Prints a text the user asked for; a standard output that cannot take it is an error.
+// Prints a text the user asked for (whether it arrived is checked for every command).
 int Answer(std::ostream& out, const std::string& text)
 {
     out << text;
-    out.flush();
-    return out ? 0 : kExitIoError;
+    return kExitOk;
 }
 
-} // namespace
-
-int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
-{
-    return RunTool(args, ToolIo{std::cin, out, err});
-}
-
-int RunTool(const std::vector<std::string>& args, const ToolIo& io)
+int RunCommand(const std::vector<std::string>& args, const ToolIo& io)
 {
     std::ostream& out = io.out;
     std::ostream& err = io.err;
@@ -179,4 +169,29 @@ int RunTool(const std::vector<std::string>& args, const ToolIo& io)
         return NotifyCommand(args, io);
     err << "pennivel-tool: unknown command '" << command << "'\n\n" << ToolUsage();
     return kExitUsage;
+}
+
+// What a command printed must have arrived: a full disk or a closed pipe behind standard
+// output is a failure, named, even after a command that did its work.
+int CheckOutput(int status, const ToolIo& io)
+{
+    io.out.flush();
+    if (io.out)
+        return status;
+    const auto* fd = dynamic_cast<const FdOutput*>(io.out.rdbuf());
+    io.err << "pennivel-tool: cannot write to standard output: "
+           << (fd && fd->error() != 0 ? std::strerror(fd->error()) : "write error") << "\n";
+    return status == kExitOk ? kExitIoError : status;
+}
+
+} // namespace
+
+int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    return RunTool(args, ToolIo{std::cin, out, err});
+}
+
+int RunTool(const std::vector<std::string>& args, const ToolIo& io)
+{
+    return CheckOutput(RunCommand(args, io), io);
 }

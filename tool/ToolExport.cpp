@@ -1,9 +1,18 @@
 #include "common/AtomicFile.h"
 #include "common/TipsAsText.h"
+#include "tool/FdOutput.h"
 #include "tool/TipsFileAccess.h"
 #include "tool/ToolArgs.h"
 #include "tool/ToolExit.h"
 #include "tool/ToolTipCommands.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <functional>
+#include <ostream>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -28,32 +37,69 @@ void AppendTipAsFortune(std::string& out, int, TipParts tip)
 
 using AppendTip = void (*)(std::string&, int, TipParts);
 
-int WriteExport(const std::vector<Tip>& tips, AppendTip append, const std::string& file,
-                const ToolIo& io)
+// Formats the Tips into blocks: a large export takes one write per block, never one
+// per Tip, and holds no more than a block beside the Tips.
+bool FormatInBlocks(const TipList& tips, AppendTip append,
+                    const std::function<bool(std::string&)>& send)
 {
-    constexpr std::size_t kFlushAt = 1 << 16;
-    std::string chunk;
-    if (file.empty() || file == "-") {
-        for (std::size_t i = 0; i < tips.size(); ++i) {
-            append(chunk, static_cast<int>(i) + 1, tips[i]);
-            if (chunk.size() >= kFlushAt || i + 1 == tips.size()) {
-                io.out << chunk;
-                chunk.clear();
-            }
+    constexpr std::size_t kBlock = 1 << 20;
+    std::string block;
+    block.reserve(kBlock + (kBlock >> 2));
+    for (std::size_t i = 0; i < tips.size(); ++i) {
+        append(block, static_cast<int>(i) + 1, tips[i]);
+        if (block.size() >= kBlock) {
+            if (!send(block))
+                return false;
+            block.clear();
         }
-        io.out.flush();
-        if (io.out)
-            return kExitOk;
-        io.err << "pennivel-tool: cannot write the export to standard output\n";
+    }
+    return send(block);
+}
+
+// A device or a pipe named as the file is written to as it is, as the shell's ">"
+// would; only a file is replaced whole.
+bool IsStreamTarget(const std::string& file)
+{
+    struct stat st {};
+    return ::stat(file.c_str(), &st) == 0 && !S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode);
+}
+
+int WriteToStream(const TipList& tips, AppendTip append, const std::string& file, const ToolIo& io)
+{
+    const int fd = ::open(file.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        io.err << "pennivel-tool: cannot open " << file << ": " << std::strerror(errno) << "\n";
         return kExitIoError;
     }
-    AtomicFileWriter writer(file, AtomicFileWriter::NewFile::Document);
-    bool ok = writer.open();
-    for (std::size_t i = 0; ok && i < tips.size(); ++i) {
-        chunk.clear();
-        append(chunk, static_cast<int>(i) + 1, tips[i]);
-        ok = writer.write(chunk);
+    int error = 0;
+    {
+        FdOutput output(fd);
+        std::ostream out(&output);
+        FormatInBlocks(tips, append, [&out](std::string& block) { return !!(out << block); });
+        out.flush();
+        error = output.error();
     }
+    if (::close(fd) != 0 && error == 0)
+        error = errno;
+    if (error == 0)
+        return kExitOk;
+    io.err << "pennivel-tool: cannot write " << file << ": " << std::strerror(error) << "\n";
+    return kExitIoError;
+}
+
+int WriteExport(const TipList& tips, AppendTip append, const std::string& file, const ToolIo& io)
+{
+    if (file.empty() || file == "-") {
+        // A failed write is reported for every command alike, once it has ended.
+        FormatInBlocks(tips, append, [&io](std::string& block) { return !!(io.out << block); });
+        return kExitOk;
+    }
+    if (IsStreamTarget(file))
+        return WriteToStream(tips, append, file, io);
+    AtomicFileWriter writer(file, AtomicFileWriter::NewFile::Document);
+    const bool ok = writer.open() && FormatInBlocks(tips, append, [&writer](std::string& block) {
+                        return writer.write(block);
+                    });
     if (ok && writer.commit())
         return kExitOk;
     io.err << "pennivel-tool: " << writer.error() << "\n";
@@ -73,7 +119,7 @@ int ExportCommand(const std::vector<std::string>& args, const ToolIo& io)
         io.err << "pennivel-tool: export takes [--format text|fortune] [FILE]\n";
         return kExitUsage;
     }
-    std::vector<Tip> tips;
+    TipList tips;
     if (const int status = ReadDataTips(tips, false, io.err); status != kExitOk)
         return status;
     const std::string file = parsed.words.empty() ? std::string() : parsed.words.front();

@@ -87,7 +87,7 @@ int PickTip(const ToolArgs& parsed, Tip& tip, int& picked, std::ostream& err)
         err << "pennivel-tool: " << kPickUsage << "\n";
         return kExitUsage;
     }
-    std::vector<Tip> tips;
+    TipList tips;
     std::string file;
     if (!DefaultFile(kTipsFileName, file, err))
         return kExitIoError;
@@ -133,7 +133,8 @@ int PickTip(const ToolArgs& parsed, Tip& tip, int& picked, std::ostream& err)
     // Not being able to remember the pick costs only the no-repeat rule: the Tip is shown.
     if (std::string error; !WritePickRound(statePath, round, error))
         err << "pennivel-tool: the pick is not remembered: " << error << "\n";
-    tip = tips[static_cast<std::size_t>(picked) - 1];
+    const TipParts parts = tips[static_cast<std::size_t>(picked) - 1];
+    tip = Tip{std::string(parts.date), std::string(parts.category), std::string(parts.text)};
     return kExitOk;
 }
 

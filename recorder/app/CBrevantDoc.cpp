@@ -4,6 +4,7 @@
 #include "common/FirstLineCheck.h"
 #include "common/MsRandom.h"
 #include "common/RandomTipPick.h"
+#include "common/SaveJournal.h"
 #include "common/SaverSettingsFile.h"
 #include "common/TipsFormat.h"
 #include "platform/DataDirectoryLock.h"
@@ -123,9 +124,11 @@ bool CBrevantDoc::lockDataDirectory()
     if (m_pDataLock->state() != DataDirectoryLock::State::HeldByOther)
         return true;
     // Two recorders on one Tips file would each save their own Tips over the other's.
-    return fatal(QStringLiteral("Pennivel is already open with the Tips in \"%1\", in another "
-                                "session or as another user. Close it there first.")
-                     .arg(QString::fromLocal8Bit(m_WindowsDir.c_str())));
+    const std::string& holder = m_pDataLock->holder();
+    return fatal(QStringLiteral("The Tips in \"%1\" are in use by %2. Close it there first.")
+                     .arg(QString::fromLocal8Bit(m_WindowsDir.c_str()),
+                          holder.empty() ? QStringLiteral("Pennivel in another session")
+                                         : QString::fromLocal8Bit(holder.c_str())));
 }
 
 bool CBrevantDoc::passPasswordGate()
@@ -155,6 +158,7 @@ bool CBrevantDoc::loadTips()
     RecorderServices& s = services();
     const std::string path = TipsFilePath();
     RemoveLeftoverNewFiles(path);
+    RecoverInterruptedSave(path);
     const char* warning = nullptr;
     switch (CheckTipsFile(path)) {
     case kCheckMissing: {
@@ -171,9 +175,12 @@ bool CBrevantDoc::loadTips()
         // Taken before reading, so a change made while the file is read is noticed too.
         const std::optional<FileIdentity> identity = IdentityOf(path);
         LoadedTips content;
-        if (!LoadTipsFile(path, content, s.random, s.clock))
+        if (!ReadStoredTips(path, content))
             return fatal("fopen Error!");
-        m_app.m_Tips = TipCollection(std::move(content.tips));
+        // Seeded as after a whole load: the texts are decoded with a generator of
+        // their own, so the first pick draws what it always drew.
+        TimeSeed(s.random, s.clock);
+        m_app.m_Tips = TipCollection::withStoredTexts(std::move(content.tips));
         m_bTipsFileKnown = !content.readError;
         if (m_bTipsFileKnown)
             m_TipsFileIdentity = identity;
@@ -208,15 +215,18 @@ void CBrevantDoc::pickFirstTip()
     m_bLastWasPrevious = false;
     if (m_TipCount() == 0) {
         m_CurrentText.clear();
+        m_ListedTips = 0;
         m_bTipCommandsEnabled = false;
         m_bClearEnabled = false;
         return;
     }
     startWith(PickRandomTip(services().random, m_TipCount()));
-    const TipParts tip = m_app.m_Tips.parts(m_CurrentTip);
+    // Only this Tip is shown first; the others are decoded meanwhile.
+    const Tip tip = m_app.m_Tips.decodeFirst(m_CurrentTip);
     m_CurrentDate = tip.date;
     m_CurrentCategory = tip.category;
     m_CurrentText = tip.text;
+    m_ListedTips = 0;
 }
 
 bool CBrevantDoc::buildFontAndBrush()

@@ -35,12 +35,16 @@ class CBrevantDoc : public NavigationState {
     int m_TipCount() const;
     std::string TipsFilePath() const;
     CBrevantApp& app() { return m_app; }
+    const CBrevantApp& app() const { return m_app; }
     RecorderServices& services();
 
     // The data directory, its root's lone separator removed.
     std::string m_WindowsDir;
 
     std::string m_CurrentText;
+    // While Show All is on display: it lists Tips 1..m_ListedTips, read from the
+    // collection (m_CurrentText is empty then). 0 otherwise.
+    int m_ListedTips = 0;
     std::string m_CurrentDate;
     std::string m_CurrentCategory;
     bool m_bFirstPaint = true;

@@ -59,7 +59,7 @@ SaveReport SaveTips(CBrevantDoc& doc, Messages& asking)
     const std::uint32_t check = CheckTipsFile(path);
     if (check == kCheckError)
         return {SaveOutcome::Failed,
-                Failure(shownPath, QStringLiteral("the file cannot be both read and written"))};
+                Failure(shownPath, QString::fromLocal8Bit(WhyUnusable(path).c_str()))};
     if (check == kCheckForeign &&
         !Confirm(asking,
                  QStringLiteral("The file \"PennivelTips\" is either corrupted or is not an "

@@ -1,10 +1,10 @@
 #include "recorder/data/UserDataSetup.h"
 
 #include "common/DataFilePath.h"
+#include "common/PrivateDirectory.h"
 #include "common/SaverSettingsFile.h"
 #include "recorder/data/RecorderSettings.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 SetupReport SetUpUserData(const std::string& dataDirectory, RecorderSettings& settings)
@@ -14,7 +14,7 @@ SetupReport SetUpUserData(const std::string& dataDirectory, RecorderSettings& se
         return {false, {}, "the data directory path is empty or too long"};
     const QString dir = QString::fromLocal8Bit(dataDirectory.c_str());
     if (!QFileInfo(dir).isDir()) {
-        if (!QDir().mkpath(dir))
+        if (!MakeDirectories(dataDirectory))
             return {false, {}, "cannot create the data directory " + dataDirectory};
         report.created.push_back("data directory " + dataDirectory);
     }

@@ -1,6 +1,8 @@
 #include "recorder/view/DisplayText.h"
 
+#include "recorder/app/CBrevantApp.h"
 #include "recorder/app/CBrevantDoc.h"
+#include "recorder/view/ShowAllListing.h"
 
 std::string TipLabel(int number)
 {
@@ -18,5 +20,8 @@ std::string DisplayTextHead(const CBrevantDoc& doc, bool forPrinter)
 
 std::string ComposeDisplayText(const CBrevantDoc& doc, bool forPrinter)
 {
+    if (doc.m_ListedTips != 0)
+        return DisplayTextHead(doc, forPrinter) +
+               ShowAllListing(doc.app().m_Tips, doc.m_ListedTips);
     return DisplayTextHead(doc, forPrinter) + doc.m_CurrentText;
 }

@@ -1,5 +1,6 @@
 #include "recorder/view/PrintedPage.h"
 
+#include "platform/GraphemeCut.h"
 #include "platform/TextLayout.h"
 #include "recorder/app/CBrevantDoc.h"
 #include "recorder/view/DisplayText.h"
@@ -15,15 +16,6 @@ constexpr int kHeightStep = 3;
 constexpr int kSmallestHeight = 12;
 constexpr float kScreenPxPerMmAt96Dpi = 3;
 
-// The first `count` characters, never half of a surrogate pair.
-QString FirstCharacters(const QString& text, int count)
-{
-    int units = 0;
-    for (int seen = 0; seen < count && units < text.size(); ++seen)
-        units += text[units].isHighSurrogate() && units + 1 < text.size() ? 2 : 1;
-    return text.left(units);
-}
-
 TextLayout LayOut(const QString& text, const LogFont& font, const QRect& page, bool centre,
                   const QPaintDevice& device)
 {
@@ -35,8 +27,8 @@ TextLayout LayOut(const QString& text, const LogFont& font, const QRect& page, b
 PrintedTip PrintedTipOf(const CBrevantDoc& doc)
 {
     PrintedTip tip;
-    tip.text = FirstCharacters(QString::fromLocal8Bit(ComposeDisplayText(doc, true)),
-                               PrintedTip::kMaxPrintedCharacters);
+    tip.text = FirstWholeGraphemes(QString::fromLocal8Bit(ComposeDisplayText(doc, true)),
+                                   PrintedTip::kMaxPrintedCharacters);
     if (doc.m_pLogFont)
         tip.font = *doc.m_pLogFont;
     tip.color = doc.m_Color;

@@ -4,6 +4,7 @@
 
 class TipCollection;
 
-// Every Tip as one text for the window: "Tip #n", its date and its text, the Tips
-// separated by an empty line. The category is not listed.
-std::string ShowAllListing(const TipCollection& tips);
+// Tips 1..listed as one text, as the window shows them: "Tip #n", its date and its text,
+// the Tips separated by an empty line. The category is not listed. The window itself
+// reads the Tips block by block (TipListingBlocks); this text is for printing.
+std::string ShowAllListing(const TipCollection& tips, int listed);

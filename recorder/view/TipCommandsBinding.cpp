@@ -68,7 +68,8 @@ void TipCommandsBinding::ShowCurrentTip()
 
 void TipCommandsBinding::clearShownTip()
 {
-    m_doc.m_CurrentText.clear();
+    m_doc.m_CurrentText = std::string();
+    m_doc.m_ListedTips = 0;
     m_window.display.emptyStatusTexts();
     m_window.repaint();
 }

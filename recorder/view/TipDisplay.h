@@ -14,4 +14,7 @@ class TipDisplay {
     // status text is emptied; date and category show what was searched for, if anything.
     virtual void showListing(std::string listing, std::string statusDate,
                              std::string statusCategory) = 0;
+    // Lists every Tip in the window in place of one Tip (Show All), the status texts
+    // emptied; the listing is read from the collection as it is shown.
+    virtual void showAllTips() = 0;
 };

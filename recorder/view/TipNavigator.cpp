@@ -5,7 +5,6 @@
 #include "platform/Messages.h"
 #include "recorder/data/NavigationState.h"
 #include "recorder/data/TipCollection.h"
-#include "recorder/view/ShowAllListing.h"
 #include "recorder/view/TipDisplay.h"
 
 #include <algorithm>
@@ -222,7 +221,7 @@ void TipNavigator::ShowAll()
     m_state.m_bClearEnabled = true;
     if (tipCount() == 1)
         m_state.m_bPrevEnabled = false;
-    m_display.showListing(ShowAllListing(m_tips), {}, {});
+    m_display.showAllTips();
     m_bForceNewPick = false;
 }
 

@@ -163,6 +163,23 @@ TEST_F(AtomicFile, RefusesToReplaceAFileChangedSinceItWasRead)
     const SaveResult saved = save(ManyTips(), {IdentityOf(path)});
     EXPECT_TRUE(saved.ok);
     EXPECT_EQ(saved.written, IdentityOf(path));
+
+    // Rewritten in place with the same size and its modification time put back, as
+    // cp -p or touch -r leave it: only the change time tells.
+    struct stat st {};
+    ASSERT_EQ(::stat(path.c_str(), &st), 0);
+    std::string same = ReadBytes(path);
+    same.back() = same.back() == 'x' ? 'y' : 'x';
+    {
+        std::FILE* file = std::fopen(path.c_str(), "r+b");
+        std::fwrite(same.data(), 1, same.size(), file);
+        std::fclose(file);
+    }
+    const struct timespec times[2] = {st.st_atim, st.st_mtim};
+    ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+    const SaveResult overRewrite = save(DefaultTips(), {saved.written});
+    EXPECT_TRUE(overRewrite.changedOnDisk);
+    EXPECT_EQ(ReadBytes(path), same);
 }
 
 // Makes each system call of a save fail in turn: every failure before the rename must

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <gtest/gtest.h>
+#include <stdexcept>
 
 namespace {
 
@@ -112,27 +113,36 @@ TEST(TipList, EditsMatchAListOfSeparateTips)
         list.push_back(list[at]);
         model.push_back(model[at]);
         check("push_back of its own parts");
-        list.dropFrontOfLastText(1);
+        list.dropFrontOfText(list.size() - 1, 1);
         model.back().text.erase(0, 1);
-        check("dropFrontOfLastText at the end of the buffer");
+        check("dropFrontOfText at the end of the buffer");
         list.replace(0, list.back());
         model[0] = model.back();
         check("replace by its own parts");
-        list.dropFrontOfLastText(1);
+        list.dropFrontOfText(list.size() - 1, 1);
         model.back().text.erase(0, 1);
-        check("dropFrontOfLastText inside the buffer");
-        list.extendLastText(list[1].date);
+        check("dropFrontOfText inside the buffer");
+        list.extendText(list.size() - 1, list[1].date);
         model.back().text += model[1].date;
-        check("extendLastText");
+        check("extendText");
         list.erase(at);
         model.erase(model.begin() + static_cast<std::ptrdiff_t>(at));
         check("erase");
     }
-    list.lastText()[0] = 'X';
+    list.text(list.size() - 1)[0] = 'X';
     model.back().text[0] = 'X';
-    check("lastText");
+    check("text");
+    list.dropFrontOfText(1, 2);
+    model[1].text.erase(0, 2);
+    check("dropFrontOfText of a Tip in the middle");
+    list.extendText(1, "more\n");
+    model[1].text += "more\n";
+    check("extendText of a Tip in the middle");
     list.clear();
     list.push_back(make(1));
+    EXPECT_EQ(list.toTips(), std::vector<Tip>{make(1)});
+    // A date or category is a line; one longer than any line the programs make is refused.
+    EXPECT_THROW(list.push_back({std::string(1 << 16, 'd'), "c\n", "t\n"}), std::length_error);
     EXPECT_EQ(list.toTips(), std::vector<Tip>{make(1)});
 }
 

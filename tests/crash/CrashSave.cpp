@@ -1,11 +1,14 @@
 // Helper of scripts/crash-trials.sh: writes one of two known collections to a Tips
 // file, tells which one a file holds, or removes what cut-off saves left behind.
-//   crash_save old|new FILE   save that collection
-//   crash_save verify FILE    print "old", "new" or "cut" (anything else)
-//   crash_save clean FILE     remove the new files of cut-off saves
+//   crash_save old|new FILE   save that collection; prints "saving" as the save begins
+//   crash_save verify FILE    print "old", "new" or "cut" (anything else), as a reader
+//                             sees the file
+//   crash_save clean FILE     what the next start does: remove the new files of cut-off
+//                             saves and put right an in-place save cut off
 #include "common/AtomicFile.h"
 #include "common/Clock.h"
 #include "common/MsRandom.h"
+#include "common/SaveJournal.h"
 #include "common/TipsFormat.h"
 
 #include <cstdio>
@@ -32,10 +35,16 @@ int main(int argc, char** argv)
     const std::string command = argv[1];
     const std::string path = argv[2];
     MsRandom random;
-    if (command == "old" || command == "new")
-        return SaveTipsFile(path, Collection(command), random, SystemClock()).ok ? 0 : 1;
+    if (command == "old" || command == "new") {
+        const std::vector<Tip> tips = Collection(command);
+        // Tells the script that the save itself begins, so its kills can land inside it.
+        std::puts("saving");
+        std::fflush(stdout);
+        return SaveTipsFile(path, tips, random, SystemClock()).ok ? 0 : 1;
+    }
     if (command == "clean") {
         RemoveLeftoverNewFiles(path);
+        RecoverInterruptedSave(path);
         return 0;
     }
     if (command != "verify")

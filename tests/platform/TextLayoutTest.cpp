@@ -123,6 +123,17 @@ TEST(TextLayout, KnowsTheInputsItWasMadeFrom)
     EXPECT_FALSE(layout.isFor(QStringLiteral("x"), TestFont(), 100, false));
 }
 
+// A listing can be megabytes long: laying it out and drawing it never copies it.
+TEST(TextLayout, SharesTheTextItIsGiven)
+{
+    const QString text = QStringLiteral("first line\r\nمرحبا") + QString(100, u'x');
+    const TextLayout layout(text, TestFont(), 200, true);
+    QImage image(200, layout.height(), QImage::Format_RGB32);
+    QPainter painter(&image);
+    layout.draw(painter, QPointF(0, 0), image.rect());
+    EXPECT_FALSE(text.isDetached());
+}
+
 TEST(TextLayout, DrawsOnlyInsideTheLinesItLaidOut)
 {
     const TextLayout layout(QStringLiteral("\nXXXX"), TestFont(), 200, true);

@@ -48,6 +48,31 @@ TEST(SaverPainting, BlackWithTheTextInItsColourCentred)
     EXPECT_NEAR((top + bottom) / 2, image.height() / 2, 24);
 }
 
+// An Arabic Tip on the saver: every line centred by its shaped width.
+TEST(SaverPainting, ArabicLinesCentred)
+{
+    const QImage image = Paint({"مرحبا بالعالم، هذه نصيحة اليوم للجميع من القلب إلى القلب\n",
+                                SaverColour(3), kTipFontHeight});
+    const auto [top, bottom] = InkedRows(image);
+    ASSERT_GE(top, 0);
+    const FittedText fitted =
+        FitSaverText(QStringLiteral("مرحبا بالعالم، هذه نصيحة اليوم للجميع من القلب إلى القلب"),
+                     kTipFontHeight, image.width(), image.height(), &image);
+    ASSERT_GE(fitted.layout.lineCount(), 2);
+    const int first = (image.height() - fitted.layout.height()) / 2;
+    for (int line = 0; line < fitted.layout.lineCount(); ++line) {
+        int left = image.width(), right = -1;
+        for (int y = first + line * fitted.layout.lineHeight();
+             y < first + (line + 1) * fitted.layout.lineHeight(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixel(x, y) != qRgb(0, 0, 0)) {
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                }
+        EXPECT_NEAR((left + right) / 2.0, image.width() / 2.0, 8) << "line " << line;
+    }
+}
+
 struct FitCase {
     const char* name;
     int characters;

@@ -133,8 +133,9 @@ TEST_F(Pick, ADamagedOrStaleStateStartsANewRound)
     ASSERT_TRUE(std::filesystem::exists(state));
     EXPECT_EQ(std::filesystem::status(state).permissions() & std::filesystem::perms::all,
               std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
-    for (const std::string& damage : {std::string("garbage\n"), std::string("pennivel pick 1\nk\n-3 x\n"),
-                                      std::string(1, '\0')}) {
+    for (const std::string& damage :
+         {std::string("garbage\n"), std::string("pennivel pick 1\nk\n-3 x\n"),
+          std::string(1, '\0')}) {
         WriteBytes(state, damage);
         EXPECT_EQ(distinct(picks(7)), 7u) << damage;
     }
@@ -172,7 +173,8 @@ TEST_F(Pick, NotifyWithoutAServiceAndTheLoginEntry)
     EXPECT_EQ(std::count(err.str().begin(), err.str().end(), '\n'), 1) << err.str();
     ::setenv("DBUS_SESSION_BUS_ADDRESS", savedBus.c_str(), 1);
 
-    const std::string entry = m_dir.file("config") + "/autostart/org.pennivel.Pennivel.notify.desktop";
+    const std::string entry =
+        m_dir.file("config") + "/autostart/org.pennivel.Pennivel.notify.desktop";
     const auto atLogin = [&](std::vector<std::string> words) {
         std::ostringstream said, problems;
         words.insert(words.begin(), {"notify", "--at-login"});

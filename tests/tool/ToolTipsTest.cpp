@@ -6,14 +6,20 @@
 #include "platform/DataDirectoryLock.h"
 #include "platform/SingleInstance.h"
 #include "tests/support/TempDir.h"
+#include "tool/FdOutput.h"
 #include "tool/SayingReader.h"
 #include "tool/ToolCommands.h"
 #include "tool/ToolExit.h"
 
+#include <cerrno>
 #include <cstdlib>
+#include <fcntl.h>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <regex>
 #include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -60,7 +66,7 @@ std::vector<std::string> Sayings(const std::string& bytes, SayingLayout layout)
 {
     std::FILE* file = fmemopen(const_cast<char*>(bytes.data()), bytes.size(), "rb");
     std::vector<std::string> sayings;
-    EXPECT_TRUE(ReadSayings(file, layout, [&](std::string&& s) { sayings.push_back(s); }));
+    EXPECT_EQ(ReadSayings(file, layout, [&](std::string&& s) { sayings.push_back(s); }), 0);
     std::fclose(file);
     return sayings;
 }
@@ -225,4 +231,96 @@ TEST_F(ToolData, ImportExportRoundTrip)
     EXPECT_EQ(Tool({"import", m_dir.file("missing")}).status, kExitIoError);
     EXPECT_EQ(Tool({"export", "--format", "rtf"}).status, kExitUsage);
     EXPECT_EQ(tips(), first);
+}
+
+namespace {
+
+// A stream whose reads fail with `error` after `goodBytes` bytes of "a\n%\n" sayings.
+struct FailingSource {
+    std::size_t goodBytes;
+    int error;
+    std::size_t given = 0;
+};
+
+std::FILE* OpenFailingSource(FailingSource& source)
+{
+    cookie_io_functions_t calls{};
+    calls.read = [](void* cookie, char* buffer, std::size_t size) -> ssize_t {
+        auto& source = *static_cast<FailingSource*>(cookie);
+        if (source.given >= source.goodBytes) {
+            errno = source.error;
+            return -1;
+        }
+        const std::size_t n = std::min(size, source.goodBytes - source.given);
+        for (std::size_t i = 0; i < n; ++i)
+            buffer[i] = "a\n%\n"[(source.given + i) % 4];
+        source.given += n;
+        return static_cast<ssize_t>(n);
+    };
+    return fopencookie(&source, "r", calls);
+}
+
+} // namespace
+
+TEST(SayingReader, AReadErrorIsNotTheEndOfTheFile)
+{
+    for (const int error : {EIO, ENOMEM}) {
+        FailingSource source{4 * 1000 + 1, error};
+        std::FILE* file = OpenFailingSource(source);
+        std::size_t sayings = 0;
+        // The reason itself is checked end to end (a real read of a directory): the
+        // sanitizers' wrapper of custom streams does not keep errno.
+        EXPECT_NE(ReadSayings(file, SayingLayout::Fortune, [&](std::string&&) { ++sayings; }), 0);
+        // The saying cut off by the failure is not handed over as if it were whole.
+        EXPECT_EQ(sayings, 1000u);
+        std::fclose(file);
+    }
+}
+
+// Every failure names the file and the reason, and no failure leaves a changed Tips file
+// or a success status behind; commands that only read work on a read-only Tips file.
+TEST_F(ToolData, FailuresAreNamedAndReadOnlyTipsStillRead)
+{
+    ASSERT_EQ(Tool({"add", "kept"}).status, kExitOk);
+    const std::string before = ReadBytes(tipsFile());
+    const struct {
+        std::vector<std::string> args;
+        int status;
+        std::string message;
+    } rows[] = {
+        {{"import", m_dir.path()}, kExitIoError, m_dir.path() + ": Is a directory"},
+        {{"export", "/dev/full"}, kExitIoError, "/dev/full: No space left on device"},
+        {{"export", m_dir.path()}, kExitIoError, "Is a directory"},
+    };
+    for (const auto& row : rows) {
+        const ToolRun run = Tool(row.args);
+        EXPECT_EQ(run.status, row.status) << row.args[0] << " " << row.args[1];
+        EXPECT_THAT(run.err, ::testing::HasSubstr(row.message));
+        EXPECT_EQ(ReadBytes(tipsFile()), before);
+    }
+
+    ::chmod(tipsFile().c_str(), 0444);
+    for (const char* command : {"list", "dump", "export"})
+        EXPECT_EQ(Tool({command}).status, kExitOk) << command;
+    const ToolRun refused = Tool({"add", "more"});
+    EXPECT_EQ(refused.status, kExitIoError);
+    EXPECT_THAT(refused.err, ::testing::HasSubstr("read-only"));
+
+    ::unlink(tipsFile().c_str());
+    ASSERT_EQ(::symlink(m_dir.file("gone").c_str(), tipsFile().c_str()), 0);
+    EXPECT_THAT(Tool({"dump"}).err, ::testing::HasSubstr("link to a file that does not exist"));
+}
+
+TEST_F(ToolData, OutputThatCannotBeWrittenFailsTheCommand)
+{
+    ASSERT_EQ(Tool({"add", "kept"}).status, kExitOk);
+    const int full = ::open("/dev/full", O_WRONLY | O_CLOEXEC);
+    ASSERT_GE(full, 0);
+    FdOutput output(full);
+    std::ostream out(&output);
+    std::istringstream in;
+    std::ostringstream err;
+    EXPECT_EQ(RunTool({"list"}, ToolIo{in, out, err}), kExitIoError);
+    EXPECT_THAT(err.str(), ::testing::HasSubstr("standard output: No space left on device"));
+    ::close(full);
 }

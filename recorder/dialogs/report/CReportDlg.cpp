@@ -7,6 +7,28 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
+namespace {
+
+// Lines per paragraph of the box's document: a document of 100,000 paragraphs takes a
+// quarter of a second to fill, one of 1,600 a tenth of that, and the box lays out only
+// the paragraphs it shows.
+constexpr int kLinesPerParagraph = 64;
+
+// The report's lines, CR LF as one break, the breaks inside each group of lines made
+// line separators: they show, select and copy as line breaks.
+QString GroupedLines(const std::string& report)
+{
+    QString text =
+        QString::fromLocal8Bit(report).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    int lines = 0;
+    for (QChar& c : text)
+        if (c == u'\n' && ++lines % kLinesPerParagraph != 0)
+            c = QChar::LineSeparator;
+    return text;
+}
+
+} // namespace
+
 CReportDlg::CReportDlg(QWidget* parent, const std::string& report) : QDialog(parent)
 {
     setObjectName(QStringLiteral("CReportDlg"));
@@ -22,9 +44,7 @@ CReportDlg::CReportDlg(QWidget* parent, const std::string& report) : QDialog(par
     m_text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     // Tab stops every eight average characters, so counts line up before the names.
     m_text->setTabStopDistance(8 * m_text->fontMetrics().averageCharWidth());
-    // The box shows lines, not line-end characters: CR LF becomes one break.
-    m_text->setPlainText(
-        QString::fromLocal8Bit(report).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    m_text->setPlainText(GroupedLines(report));
 
     auto* exit = new MnemonicButton(tr("E&xit"), this);
     exit->setObjectName(QStringLiteral("exitButton"));

@@ -2,7 +2,9 @@
 #include "recorder/app/TipsSaving.h"
 #include "tests/recorder/app/RecorderRig.h"
 
+#include <cerrno>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 TEST(OneWriter, ASecondRecorderOnTheSameDataIsStoppedUntilTheFirstEnds)
 {
@@ -15,7 +17,11 @@ TEST(OneWriter, ASecondRecorderOnTheSameDataIsStoppedUntilTheFirstEnds)
         ASSERT_TRUE(first.start());
         EXPECT_FALSE(second.start());
         ASSERT_EQ(second.messages.texts().size(), 2);
-        EXPECT_TRUE(second.messages.texts()[0].contains(QStringLiteral("already open")));
+        // Says who holds the Tips: here, this very process.
+        EXPECT_TRUE(second.messages.texts()[0].contains(
+            QStringLiteral("are in use by ") + QLatin1String(program_invocation_short_name) +
+            QStringLiteral(", process ") + QString::number(::getpid())))
+            << second.messages.texts()[0].toStdString();
         EXPECT_EQ(second.messages.texts()[1], QStringLiteral("Program will terminate."));
     }
     second.messages.clear();

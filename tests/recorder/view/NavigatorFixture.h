@@ -3,6 +3,7 @@
 #include "common/MsRandom.h"
 #include "recorder/data/NavigationState.h"
 #include "recorder/data/TipCollection.h"
+#include "recorder/view/ShowAllListing.h"
 #include "recorder/view/TipDisplay.h"
 #include "recorder/view/TipNavigator.h"
 #include "tests/support/ScriptedMessages.h"
@@ -33,6 +34,7 @@ class RecordingDisplay : public TipDisplay {
         statusCategory = std::move(category);
         ++listings;
     }
+    void showAllTips() override { showListing(ShowAllListing(m_tips, m_tips.count()), {}, {}); }
 
     std::vector<int> shown;
     std::string text;

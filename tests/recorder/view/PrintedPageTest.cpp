@@ -116,3 +116,28 @@ TEST(PrintedPage, ListingTooLongForTheSmallestSizeStartsAboveThePageByHalfTheExc
     EXPECT_NE(std::find(ink.begin(), ink.begin() + pitch, true), ink.begin() + pitch);
     EXPECT_NE(std::find(ink.end() - pitch, ink.end(), true), ink.end());
 }
+
+// Right-to-left paragraphs on paper as in the window: each line of an Arabic Tip centred
+// by its shaped width, a Hebrew one set against the right edge when aligned left.
+TEST(PrintedPage, RightToLeftTipsCentredOrAtTheirStartEdge)
+{
+    const PrintedPage arabic =
+        PrintOnPdf(QStringLiteral("مرحبا بالعالم،\nهذه نصيحة اليوم للجميع"), true);
+    ASSERT_FALSE(arabic.image.isNull());
+    const int top = (arabic.height - arabic.fit.textHeight) / 2;
+    const int lineHeight = arabic.fit.textHeight / 2;
+    for (int line = 0; line < 2; ++line) {
+        const QImage band =
+            arabic.image.copy(0, top + line * lineHeight, arabic.image.width(), lineHeight);
+        const auto [left, right] = InkColumns(band);
+        ASSERT_GE(left, 0) << "line " << line;
+        // Within 8 window pixels, as the page draws `scale` times as finely.
+        EXPECT_NEAR((left + right) / 2, 1240, 8 * arabic.scale) << "line " << line;
+    }
+
+    const PrintedPage hebrew = PrintOnPdf(QStringLiteral("שלום, עולם."), false);
+    ASSERT_FALSE(hebrew.image.isNull());
+    const auto [left, right] = InkColumns(hebrew.image);
+    EXPECT_GT(left, 400);
+    EXPECT_GT(right, hebrew.image.width() - 40);
+}

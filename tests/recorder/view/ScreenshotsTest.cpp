@@ -29,6 +29,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QTest>
 #include <QToolBar>
 #include <gtest/gtest.h>
 
@@ -73,6 +74,12 @@ TEST(Screenshots, MainWindowAndDialogs)
         Save(rig.frame, "main-long-tip");
         rig.frame.action(CommandId::AlignLeft)->trigger();
         Save(rig.frame, "main-left-aligned");
+        for (int n = 0; n < 5'000; ++n)
+            rig.doc().app().m_Tips.append(Tip{"12/08/26\n", "Many\n", "One of very many.\n"});
+        rig.frame.action(CommandId::ShowAll)->trigger();
+        rig.frame.show();
+        QTest::keyClick(rig.view->viewport(), Qt::Key_End);
+        Save(rig.frame, "main-listing-end");
 
         CFontColorDlg fontColor;
         Save(fontColor, "dialog-font-color");

@@ -24,6 +24,7 @@ class DocumentDisplay : public TipDisplay {
     }
     void emptyStatusTexts() override { ++statusEmptied; }
     void showListing(std::string, std::string, std::string) override {}
+    void showAllTips() override {}
     int statusEmptied = 0;
 
   private:

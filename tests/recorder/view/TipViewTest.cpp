@@ -1,3 +1,4 @@
+#include "recorder/view/DisplayText.h"
 #include "tests/recorder/view/ViewRig.h"
 
 #include <QLabel>
@@ -57,7 +58,7 @@ TEST(TipView, ShowCurrentTipLoadsTheTipAndTheStatusTexts)
     EXPECT_EQ(rig.frame.m_StatusNumber, "Tip #2");
     EXPECT_EQ(rig.frame.m_StatusDate.toStdString(), tip.date);
     rig.grab();
-    EXPECT_TRUE(rig.view->m_strDisplay.endsWith(QString::fromLocal8Bit(tip.text)));
+    EXPECT_TRUE(ComposeDisplayText(rig.doc(), false).ends_with(tip.text));
 }
 
 TEST(TipView, ClearScreenLeavesOnlyTheBackground)
