@@ -11,4 +11,4 @@ exec bash "$(dirname "$0")/install-deps.sh" \
   fortunes-min fortune-mod \
   libsm-dev libice-dev weston qt6-wayland \
   fonts-dejavu-core fonts-noto-core fonts-noto-color-emoji \
-  at-spi2-core python3-pyatspi dbus
+  at-spi2-core python3-pyatspi dbus dunst

@@ -12,7 +12,7 @@ _pennivel_tool()
     local cur prev words cword
     _init_completion || return
 
-    local commands="check dump setup add list export import help --help --version"
+    local commands="check dump setup add list export import pick notify help --help --version"
     if [[ $cword -eq 1 ]]; then
         COMPREPLY=($(compgen -W "$commands" -- "$cur"))
         return
@@ -28,7 +28,11 @@ _pennivel_tool()
             COMPREPLY=($(compgen -W "text fortune" -- "$cur"))
             return
             ;;
-        --date | --search)
+        --date | --search | --length)
+            return
+            ;;
+        --at-login)
+            COMPREPLY=($(compgen -W "on off" -- "$cur"))
             return
             ;;
     esac
@@ -40,6 +44,8 @@ _pennivel_tool()
         list) options="--category --search --and" ;;
         export) options="--format" ;;
         import) options="--category --paragraphs" ;;
+        pick) options="--category --search --and --short --long --length --with-number --json" ;;
+        notify) options="--category --search --and --short --long --length --at-login" ;;
     esac
     if [[ $cur == -* ]]; then
         COMPREPLY=($(compgen -W "$options --help --" -- "$cur"))

@@ -70,7 +70,7 @@ for page in "$root"/share/man/man1/*.1.gz; do
   rendered=$(zcat "$page" | groff -man -Tascii -P-cbou 2>/dev/null | options)
   help=$("$root/bin/$program" --help | options)
   if [ "$program" = pennivel-tool ]; then
-    for command in check dump setup add list export import; do
+    for command in check dump setup add list export import pick notify; do
       help+=$'\n'$("$root/bin/$program" "$command" --help | options)
     done
     help=$(sed "/^$/d" <<<"$help" | sort -u)
