@@ -32,7 +32,7 @@ void SayWhoHoldsTheTips(const std::string& holder, std::ostream& err)
 // Reads the Tips of `file`; a command that will write them back needs the file writable,
 // one that only shows them does not.
 int ReadTipsFile(const std::string& file, TipList& tips, bool missingIsEmpty, bool forWriting,
-                 std::ostream& err)
+                 std::ostream& err, TextsRead texts = TextsRead::Decoded)
 {
     RecoverInterruptedSave(file);
     const std::uint32_t code = forWriting ? CheckTipsFile(file) : CheckTipsFileForReading(file);
@@ -43,7 +43,10 @@ int ReadTipsFile(const std::string& file, TipList& tips, bool missingIsEmpty, bo
         return kExitBadData;
     }
     LoadedTips content;
-    if (code != kCheckFound || !LoadTipsFile(file, content, ProcessRandom(), SystemClock())) {
+    const bool read = texts == TextsRead::Decoded
+                          ? LoadTipsFile(file, content, ProcessRandom(), SystemClock())
+                          : ReadStoredTips(file, content);
+    if (code != kCheckFound || !read) {
         err << "pennivel-tool: cannot " << (forWriting ? "change " : "read ") << file << ": "
             << (code == kCheckError ? WhyUnusable(file) : DescribeTipsCheck(code)) << "\n";
         return kExitIoError;
@@ -69,12 +72,12 @@ bool DefaultFile(const char* fileName, std::string& file, std::ostream& err)
     return false;
 }
 
-int ReadDataTips(TipList& tips, bool missingIsEmpty, std::ostream& err)
+int ReadDataTips(TipList& tips, bool missingIsEmpty, std::ostream& err, TextsRead texts)
 {
     std::string file;
     if (!DefaultFile(kTipsFileName, file, err))
         return kExitIoError;
-    return ReadTipsFile(file, tips, missingIsEmpty, false, err);
+    return ReadTipsFile(file, tips, missingIsEmpty, false, err, texts);
 }
 
 TipsWriteSession::TipsWriteSession() = default;

@@ -18,7 +18,11 @@ bool DefaultFile(const char* fileName, std::string& file, std::ostream& err);
 
 // Reads the Tips of the data directory's Tips file into `tips`. Returns an exit status:
 // a missing file is an I/O error unless `missingIsEmpty` (a file about to be created).
-int ReadDataTips(TipList& tips, bool missingIsEmpty, std::ostream& err);
+// Texts as they are stored (scrambled; DecodeStoredText decodes one) are for a command
+// that shows one Tip of many and need not pay for decoding the rest.
+enum class TextsRead { Decoded, Stored };
+int ReadDataTips(TipList& tips, bool missingIsEmpty, std::ostream& err,
+                 TextsRead texts = TextsRead::Decoded);
 
 // Everything a command that changes the Tips needs: the data directory locked against a
 // recorder (so a running one never saves its own Tips over ours), the Tips as read, and

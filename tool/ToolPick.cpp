@@ -91,7 +91,11 @@ int PickTip(const ToolArgs& parsed, Tip& tip, int& picked, std::ostream& err)
     std::string file;
     if (!DefaultFile(kTipsFileName, file, err))
         return kExitIoError;
-    if (const int status = ReadDataTips(tips, true, err); status != kExitOk)
+    // Only a choice by the texts needs them all decoded; otherwise only the one picked is.
+    const bool byText = parsed.value("--search") || parsed.has("--short") || parsed.has("--long");
+    if (const int status =
+            ReadDataTips(tips, true, err, byText ? TextsRead::Decoded : TextsRead::Stored);
+        status != kExitOk)
         return status;
     std::vector<bool> chosen;
     if (!ChooseTips(tips, parsed, chosen, err))
@@ -133,6 +137,8 @@ int PickTip(const ToolArgs& parsed, Tip& tip, int& picked, std::ostream& err)
     // Not being able to remember the pick costs only the no-repeat rule: the Tip is shown.
     if (std::string error; !WritePickRound(statePath, round, error))
         err << "pennivel-tool: the pick is not remembered: " << error << "\n";
+    if (!byText)
+        DecodeStoredText(tips, static_cast<std::size_t>(picked) - 1);
     const TipParts parts = tips[static_cast<std::size_t>(picked) - 1];
     tip = Tip{std::string(parts.date), std::string(parts.category), std::string(parts.text)};
     return kExitOk;
