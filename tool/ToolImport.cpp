@@ -2,6 +2,7 @@
 #include "tool/ImportProgress.h"
 #include "tool/NewTipFields.h"
 #include "tool/SayingReader.h"
+#include "tool/StrfileIndex.h"
 #include "tool/TipsFileAccess.h"
 #include "tool/ToolArgs.h"
 #include "tool/ToolExit.h"
@@ -9,6 +10,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <map>
 #include <sys/stat.h>
 
 namespace {
@@ -98,6 +100,33 @@ int ChooseSources(const ToolArgs& parsed, std::vector<ImportSource>& sources, co
     return kExitOk;
 }
 
+// Leaves out what is no file of sayings (strfile's indexes) and every file already named
+// (the same file through a link, or twice), saying so, so that `import *` in a fortune
+// folder imports each saying once.
+void LeaveOutIndexesAndRepeats(std::vector<ImportSource>& sources, const ToolIo& io)
+{
+    std::map<std::pair<dev_t, ino_t>, std::string> seen;
+    std::vector<ImportSource> kept;
+    for (ImportSource& source : sources) {
+        struct stat info {};
+        if (source.path != "-" && ::stat(source.path.c_str(), &info) == 0) {
+            if (IsStrfileIndex(source.path)) {
+                io.err << "pennivel-tool: skipped " << source.path << ": a strfile index\n";
+                continue;
+            }
+            const auto [first, added] =
+                seen.emplace(std::pair{info.st_dev, info.st_ino}, source.path);
+            if (!added) {
+                io.err << "pennivel-tool: skipped " << source.path << ": the same file as "
+                       << first->second << "\n";
+                continue;
+            }
+        }
+        kept.push_back(std::move(source));
+    }
+    sources = std::move(kept);
+}
+
 // Room for what the sources will add, so the Tips' buffer is not copied as it grows (a
 // copy holds the old and the new buffer at once). A saying takes about its bytes in the
 // file plus its date and category; rooms reserved but never filled take no memory.
@@ -128,6 +157,7 @@ int ImportCommand(const std::vector<std::string>& args, const ToolIo& io)
     std::vector<ImportSource> sources;
     if (const int status = ChooseSources(parsed, sources, io); status != kExitOk)
         return status;
+    LeaveOutIndexesAndRepeats(sources, io);
     TipsWriteSession session;
     if (const int status = session.begin(io.err); status != kExitOk)
         return status;

@@ -3,6 +3,7 @@
 #include "tool/ToolCommands.h"
 #include "tool/ToolExit.h"
 
+#include <algorithm>
 #include <arpa/inet.h>
 #include <cstdint>
 #include <cstdlib>
@@ -58,4 +59,38 @@ TEST(FortunesMin, ImportMatchesTheIndexAndExportsForStrfile)
     const std::string command = "strfile -s '" + exported + "' '" + exported + ".dat'";
     ASSERT_EQ(std::system(command.c_str()), 0);
     EXPECT_EQ(IndexedCount(exported + ".dat"), expected);
+}
+
+// `import` of every file of the fortune folder, as a shell's `*` names them: the indexes
+// and the ".u8" links to the same files are left out, and said so.
+TEST(FortunesMin, ImportOfTheWholeFolderTakesEachSayingOnce)
+{
+    std::vector<std::string> args{"import"};
+    std::uint32_t expected = 0;
+    std::size_t leftOut = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(kFortunes)) {
+        args.push_back(entry.path().string());
+        if (entry.path().extension() == ".dat") {
+            expected += IndexedCount(entry.path().string());
+            ++leftOut;
+        } else if (entry.is_symlink()) {
+            ++leftOut;
+        }
+    }
+    if (expected == 0)
+        GTEST_SKIP() << "fortunes-min is not installed (scripts/install-deps.sh)";
+    // A file named twice counts once too.
+    args.push_back(args[1]);
+    ++leftOut;
+    TempDir dir;
+    ::setenv("PENNIVEL_DIR", dir.path().c_str(), 1);
+    ::setenv("XDG_RUNTIME_DIR", dir.path().c_str(), 1);
+    std::istringstream in;
+    std::ostringstream out, err;
+    ASSERT_EQ(RunTool(args, ToolIo{in, out, err}), kExitOk) << err.str();
+    EXPECT_NE(out.str().find("added " + std::to_string(expected) + " Tips"), std::string::npos)
+        << out.str();
+    const std::string said = err.str();
+    EXPECT_EQ(static_cast<std::size_t>(std::count(said.begin(), said.end(), '\n')), leftOut)
+        << said;
 }
