@@ -11,24 +11,15 @@ command -v dbus-run-session >/dev/null || skip "dbus-run-session is not installe
 [ -x /usr/libexec/at-spi-bus-launcher ] || skip "at-spi2-core is not installed"
 /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || skip "python3-pyatspi is not installed"
 
-home=$(mktemp -d)
-xvfb=
-trap '[ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null; rm -rf "$home"' EXIT
-export HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data
-export XDG_RUNTIME_DIR=$home/runtime PENNIVEL_DIR=$home/pennivel
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-export ASAN_OPTIONS=detect_leaks=0
+source "$(dirname "$0")/../support/private-session.sh"
+private_home
 
 # Two Tips, so the searches are offered; which one is shown first is left to chance.
 "$build/pennivel-tool" setup >/dev/null || exit 1
 "$build/pennivel-tool" add --category Work "Alpha one" >/dev/null || exit 1
 "$build/pennivel-tool" add --category Home "Beta two" >/dev/null || exit 1
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$home/display" 2>/dev/null &
-xvfb=$!
-for _ in $(seq 50); do [ -s "$home/display" ] && break; sleep 0.1; done
-[ -s "$home/display" ] || skip "Xvfb did not start"
-export DISPLAY=:$(cat "$home/display")
+private_xvfb 1280x1024x24
 export QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1
 
 dbus-run-session -- bash -c '

@@ -4,11 +4,8 @@
 # Usage: check-command-lines.sh BUILD_DIR VERSION
 set -uo pipefail
 build=$1 version=$2
-home=$(mktemp -d)
-trap 'rm -rf "$home"' EXIT
-export HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data PENNIVEL_DIR=$home/pennivel
-export XDG_RUNTIME_DIR=$home/runtime ASAN_OPTIONS=detect_leaks=0
-mkdir -m 700 "$XDG_RUNTIME_DIR"
+source "$(dirname "$0")/../support/private-session.sh"
+private_home
 unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
 
 failures=0

@@ -28,6 +28,19 @@ std::uint32_t IndexedCount(const std::string& datFile)
     return ntohl(count);
 }
 
+// Runs `args` (an import) on the data directory `dir`, which must end with `expected`
+// Tips added.
+void ImportInto(const TempDir& dir, const std::vector<std::string>& args, std::uint32_t expected,
+                std::ostringstream& out, std::ostringstream& err)
+{
+    ::setenv("PENNIVEL_DIR", dir.path().c_str(), 1);
+    ::setenv("XDG_RUNTIME_DIR", dir.path().c_str(), 1);
+    std::istringstream in;
+    ASSERT_EQ(RunTool(args, ToolIo{in, out, err}), kExitOk) << err.str();
+    EXPECT_NE(out.str().find("added " + std::to_string(expected) + " Tips"), std::string::npos)
+        << out.str();
+}
+
 } // namespace
 
 // Sayings written by others, in the layout the tool imports: every saying arrives, and
@@ -46,13 +59,8 @@ TEST(FortunesMin, ImportMatchesTheIndexAndExportsForStrfile)
     if (std::system("command -v strfile >/dev/null") != 0)
         GTEST_SKIP() << "strfile (fortune-mod) is not installed";
     TempDir dir;
-    ::setenv("PENNIVEL_DIR", dir.path().c_str(), 1);
-    ::setenv("XDG_RUNTIME_DIR", dir.path().c_str(), 1);
-    std::istringstream in;
     std::ostringstream out, err;
-    ASSERT_EQ(RunTool(args, ToolIo{in, out, err}), kExitOk) << err.str();
-    EXPECT_NE(out.str().find("added " + std::to_string(expected) + " Tips"), std::string::npos)
-        << out.str();
+    ImportInto(dir, args, expected, out, err);
 
     const std::string exported = dir.file("all");
     ASSERT_EQ(RunTool({"export", "--format", "fortune", exported}, out, err), kExitOk);
@@ -83,13 +91,8 @@ TEST(FortunesMin, ImportOfTheWholeFolderTakesEachSayingOnce)
     args.push_back(args[1]);
     ++leftOut;
     TempDir dir;
-    ::setenv("PENNIVEL_DIR", dir.path().c_str(), 1);
-    ::setenv("XDG_RUNTIME_DIR", dir.path().c_str(), 1);
-    std::istringstream in;
     std::ostringstream out, err;
-    ASSERT_EQ(RunTool(args, ToolIo{in, out, err}), kExitOk) << err.str();
-    EXPECT_NE(out.str().find("added " + std::to_string(expected) + " Tips"), std::string::npos)
-        << out.str();
+    ImportInto(dir, args, expected, out, err);
     const std::string said = err.str();
     EXPECT_EQ(static_cast<std::size_t>(std::count(said.begin(), said.end(), '\n')), leftOut)
         << said;

@@ -8,19 +8,11 @@ skip() { echo "SKIPPED: $*"; exit 77; }
 for program in Xvfb dbus-run-session dunst dunstctl; do
   command -v "$program" >/dev/null || skip "$program is not installed"
 done
-home=$(mktemp -d)
-xvfb=
-trap '[ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null; rm -rf "$home"' EXIT
-export HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data XDG_STATE_HOME=$home/state
-export XDG_RUNTIME_DIR=$home/runtime PENNIVEL_DIR=$home/pennivel ASAN_OPTIONS=detect_leaks=0
-mkdir -m 700 "$XDG_RUNTIME_DIR"
+source "$(dirname "$0")/../support/private-session.sh"
+private_home
 "$build/pennivel-tool" add --category Home 'Less <b>is</b> more & better' >/dev/null || exit 1
 
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$home/display" 2>/dev/null &
-xvfb=$!
-for _ in $(seq 50); do [ -s "$home/display" ] && break; sleep 0.1; done
-[ -s "$home/display" ] || skip "Xvfb did not start"
-export DISPLAY=:$(cat "$home/display")
+private_xvfb 800x600x24
 
 dbus-run-session -- bash -c '
   dunst >/dev/null 2>&1 &
