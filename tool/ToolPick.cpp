@@ -13,7 +13,6 @@
 
 #include <algorithm>
 #include <random>
-#include <set>
 
 namespace {
 
@@ -21,11 +20,19 @@ namespace {
 constexpr long kDefaultLength = 160;
 
 // Characters as the user counts them: every UTF-8 sequence (or stray byte) is one.
-long CharacterCount(std::string_view text)
+// Characters as the user counts them in a stored text: every UTF-8 sequence (or stray
+// byte) is one, a typed line break ("\r\n") one, the closing line end none.
+long CharacterCount(std::string_view stored)
 {
-    return static_cast<long>(std::count_if(text.begin(), text.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    }));
+    const std::string_view text = WithoutLineEnd(stored);
+    long count = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        const bool typedBreak = byte == '\r' && i + 1 < text.size() && text[i + 1] == '\n';
+        if ((byte & 0xC0) != 0x80 && !typedBreak)
+            ++count;
+    }
+    return count;
 }
 
 // Names the Tips file's version and the choice, so that a round over another file or
@@ -101,13 +108,15 @@ int PickTip(const ToolArgs& parsed, Tip& tip, int& picked, std::ostream& err)
     if (!ChooseTips(tips, parsed, chosen, err))
         return kExitUsage;
     std::vector<int> candidates;
+    const bool shortOnes = parsed.has("--short"), longOnes = parsed.has("--long");
     for (std::size_t i = 0; i < tips.size(); ++i) {
         if (!chosen[i])
             continue;
-        const long characters = CharacterCount(ForTerminal(tips[i].text));
-        if ((parsed.has("--short") && characters > length) ||
-            (parsed.has("--long") && characters <= length))
-            continue;
+        if (shortOnes || longOnes) {
+            const long characters = CharacterCount(tips[i].text);
+            if ((shortOnes && characters > length) || (longOnes && characters <= length))
+                continue;
+        }
         candidates.push_back(static_cast<int>(i) + 1);
     }
     if (candidates.empty()) {
@@ -120,10 +129,13 @@ int PickTip(const ToolArgs& parsed, Tip& tip, int& picked, std::ostream& err)
     PickRound round = ReadPickRound(statePath);
     if (round.key != key)
         round = PickRound{key, {}};
-    const std::set<int> shown(round.picked.begin(), round.picked.end());
+    std::vector<bool> shown(tips.size() + 1, false);
+    for (const int number : round.picked)
+        if (static_cast<std::size_t>(number) < shown.size())
+            shown[static_cast<std::size_t>(number)] = true;
     std::vector<int> unseen;
     for (const int number : candidates)
-        if (shown.count(number) == 0)
+        if (!shown[static_cast<std::size_t>(number)])
             unseen.push_back(number);
     if (unseen.empty()) {
         round.picked.clear();
