@@ -1,12 +1,14 @@
 #include "tool/PickState.h"
 
 #include "common/AtomicFile.h"
+#include "common/PrivateDirectory.h"
 
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <sys/stat.h>
 
 namespace {
 
@@ -16,13 +18,8 @@ constexpr const char* kHeader = "pennivel pick 1";
 
 std::string PickStatePath()
 {
-    const char* state = std::getenv("XDG_STATE_HOME");
-    std::string folder;
-    if (state && *state == '/')
-        folder = state;
-    else
-        folder = std::string(std::getenv("HOME") ? std::getenv("HOME") : "") + "/.local/state";
-    return folder + "/pennivel/pick";
+    const std::string folder = StateDirectoryPath();
+    return folder.empty() ? folder : folder + "/pick";
 }
 
 PickRound ReadPickRound(const std::string& path)
@@ -47,15 +44,15 @@ PickRound ReadPickRound(const std::string& path)
 
 bool WritePickRound(const std::string& path, const PickRound& round, std::string& error)
 {
-    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
-    std::error_code failed;
-    std::filesystem::create_directories(folder, failed);
-    if (failed) {
-        error = "cannot create " + folder.string() + ": " + failed.message();
+    if (path.empty()) {
+        error = "there is no state directory: neither XDG_STATE_HOME nor HOME names one";
         return false;
     }
-    // A folder made here is the user's alone; one that was there is left as it is.
-    ::chmod(folder.c_str(), 0700);
+    const std::string folder = std::filesystem::path(path).parent_path().string();
+    if (!MakeDirectories(folder)) {
+        error = "cannot create " + folder + ": " + std::strerror(errno);
+        return false;
+    }
     std::string text = std::string(kHeader) + "\n" + round.key + "\n";
     for (const int number : round.picked)
         text += std::to_string(number) + " ";

@@ -12,12 +12,14 @@ struct PickRound {
     std::vector<int> picked;
 };
 
-// $XDG_STATE_HOME/pennivel/pick, else ~/.local/state/pennivel/pick.
+// $XDG_STATE_HOME/pennivel/pick, else ~/.local/state/pennivel/pick; empty when neither
+// variable names a folder.
 std::string PickStatePath();
 
 // The round stored at `path`; an empty one when the file is missing or damaged.
 PickRound ReadPickRound(const std::string& path);
 
 // Stores `round` at `path` through the atomic writer, private to the user, making its
-// folder (0700) when needed. False, with the reason in `error`, when that fails.
+// folder (0700) when needed; a folder already there is left as the user made it. False, with the
+// reason in `error`, when that fails.
 bool WritePickRound(const std::string& path, const PickRound& round, std::string& error);

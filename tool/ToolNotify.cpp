@@ -1,3 +1,4 @@
+#include "common/AtomicFile.h"
 #include "tool/TipChoice.h"
 #include "tool/TipPick.h"
 #include "tool/ToolArgs.h"
@@ -8,13 +9,9 @@
 #include <QDBusConnection>
 #include <QDBusInterface>
 #include <QDBusReply>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <cstdlib>
+#include <QStandardPaths>
 #include <filesystem>
 #include <memory>
-#include <unistd.h>
 
 namespace {
 
@@ -22,12 +19,8 @@ constexpr int kExitUnavailable = 69; // EX_UNAVAILABLE: no notification service
 
 std::string AutostartPath()
 {
-    const char* config = std::getenv("XDG_CONFIG_HOME");
-    const std::string folder =
-        config && *config == '/'
-            ? std::string(config)
-            : std::string(std::getenv("HOME") ? std::getenv("HOME") : "") + "/.config";
-    return folder + "/autostart/org.pennivel.Pennivel.notify.desktop";
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation).toStdString() +
+           "/autostart/org.pennivel.Pennivel.notify.desktop";
 }
 
 // The program that runs now, for the entry to start at login whatever the PATH is then.
@@ -74,7 +67,6 @@ int AtLogin(const std::vector<std::string>& args, const ToolIo& io)
         return kExitOk;
     }
     std::filesystem::create_directories(std::filesystem::path(path).parent_path(), failed);
-    QFile entry(QString::fromStdString(path));
     const std::string text = "[Desktop Entry]\n"
                              "Type=Application\n"
                              "Name=Pennivel Tip at login\n"
@@ -85,12 +77,14 @@ int AtLogin(const std::vector<std::string>& args, const ToolIo& io)
                              "Icon=org.pennivel.Pennivel\n"
                              "NoDisplay=true\n"
                              "X-GNOME-Autostart-enabled=true\n";
-    if (failed || !entry.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        entry.write(text.data(), static_cast<qint64>(text.size())) !=
-            static_cast<qint64>(text.size()) ||
-        !entry.flush()) {
-        io.err << "pennivel-tool: cannot write " << path << ": "
-               << (failed ? failed.message() : entry.errorString().toStdString()) << "\n";
+    if (failed) {
+        io.err << "pennivel-tool: cannot write " << path << ": " << failed.message() << "\n";
+        return kExitIoError;
+    }
+    // An entry as any desktop file is, readable by the session that starts it.
+    AtomicFileWriter entry(path, AtomicFileWriter::NewFile::Document);
+    if (!entry.open() || !entry.write(text) || !entry.commit()) {
+        io.err << "pennivel-tool: " << entry.error() << "\n";
         return kExitIoError;
     }
     io.out << "on: " << path << "\n";

@@ -20,10 +20,10 @@
 #include <QBrush>
 #include <QClipboard>
 #include <QContextMenuEvent>
-#include <QGuiApplication>
-#include <QMenu>
 #include <QFont>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -147,20 +147,24 @@ void CBrevantView::OnClearScreen()
     announceShownText();
 }
 
+namespace {
+
+// Display bytes with the line ends of this system.
+QString WithLocalLineEnds(const std::string& bytes)
+{
+    return QString::fromLocal8Bit(bytes).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+} // namespace
+
 QString CBrevantView::shownText() const
 {
-    QString text = QString::fromLocal8Bit(ComposeDisplayText(m_doc, true));
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return text;
+    return WithLocalLineEnds(ComposeDisplayText(m_doc, true));
 }
 
 void CBrevantView::copyShownTip() const
 {
-    // The Show All listing is not held as a text; composing it gives that too.
-    const std::string shown = ComposeDisplayText(m_doc, true);
-    QString text = QString::fromLocal8Bit(shown.substr(DisplayTextHead(m_doc, true).size()));
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QGuiApplication::clipboard()->setText(text);
+    QGuiApplication::clipboard()->setText(WithLocalLineEnds(DisplayTextBody(m_doc)));
 }
 
 void CBrevantView::announceShownText()

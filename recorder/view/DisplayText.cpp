@@ -18,10 +18,13 @@ std::string DisplayTextHead(const CBrevantDoc& doc, bool forPrinter)
     return head;
 }
 
+std::string DisplayTextBody(const CBrevantDoc& doc)
+{
+    return doc.m_ListedTips != 0 ? ShowAllListing(doc.app().m_Tips, doc.m_ListedTips)
+                                 : doc.m_CurrentText;
+}
+
 std::string ComposeDisplayText(const CBrevantDoc& doc, bool forPrinter)
 {
-    if (doc.m_ListedTips != 0)
-        return DisplayTextHead(doc, forPrinter) +
-               ShowAllListing(doc.app().m_Tips, doc.m_ListedTips);
-    return DisplayTextHead(doc, forPrinter) + doc.m_CurrentText;
+    return DisplayTextHead(doc, forPrinter) + DisplayTextBody(doc);
 }

@@ -13,3 +13,5 @@ std::string TipLabel(int number);
 std::string ComposeDisplayText(const CBrevantDoc& doc, bool forPrinter);
 // The part of the display text before the current text.
 std::string DisplayTextHead(const CBrevantDoc& doc, bool forPrinter);
+// The current text, or the Show All listing (which the window never holds as a text).
+std::string DisplayTextBody(const CBrevantDoc& doc);
