@@ -1,7 +1,5 @@
 #include "platform/TextLayout.h"
 
-#include "platform/EmojiRuns.h"
-
 #include <QFontMetrics>
 #include <QPainter>
 #include <QTextLayout>
@@ -77,14 +75,16 @@ bool TextLayout::isFor(const QString& text, const QFont& font, int width, bool c
     return width == m_width && centre == m_centre && font == m_font && sameText;
 }
 
-// The paragraph shaped and broken into lines of the layout's width.
-std::unique_ptr<QTextLayout> TextLayout::shaped(const Paragraph& paragraph,
-                                                const QPaintDevice* device) const
+// The paragraph shaped and broken into lines of the layout's width, its glyphs kept for
+// drawing.
+TextLayout::Shaped TextLayout::shaped(const Paragraph& paragraph, const QPaintDevice* device) const
 {
-    const QStringView text = QStringView(m_text).mid(paragraph.start, paragraph.length);
+    EmojiStandIns standIns = StandInsForEmoji(
+        QStringView(m_text).mid(paragraph.start, paragraph.length), m_font, device);
     auto layout =
-        std::make_unique<QTextLayout>(text.toString(), m_font, const_cast<QPaintDevice*>(device));
-    layout->setFormats(EmojiFormats(text));
+        std::make_unique<QTextLayout>(standIns.text, m_font, const_cast<QPaintDevice*>(device));
+    layout->setFormats(standIns.formats);
+    layout->setCacheEnabled(true);
     QTextOption option(Qt::AlignLeft | Qt::AlignAbsolute);
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     option.setTextDirection(paragraph.rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
@@ -94,7 +94,7 @@ std::unique_ptr<QTextLayout> TextLayout::shaped(const Paragraph& paragraph,
     for (QTextLine line = layout->createLine(); line.isValid(); line = layout->createLine())
         line.setLineWidth(std::max(1, m_width));
     layout->endLayout();
-    return layout;
+    return Shaped{std::move(layout), std::move(standIns.emoji)};
 }
 
 void TextLayout::layParagraph(int start, int end, const QPaintDevice* device)
@@ -106,9 +106,9 @@ void TextLayout::layParagraph(int start, int end, const QPaintDevice* device)
         m_lines.push_back(Line{start, 0, 0, index, 0});
         return;
     }
-    std::unique_ptr<QTextLayout> layout = shaped(m_paragraphs.back(), device);
-    for (int row = 0; row < layout->lineCount(); ++row) {
-        const QTextLine line = layout->lineAt(row);
+    Shaped layout = shaped(m_paragraphs.back(), device);
+    for (int row = 0; row < layout.layout->lineCount(); ++row) {
+        const QTextLine line = layout.layout->lineAt(row);
         m_lines.push_back(
             Line{start + line.textStart(), line.textLength(), line.naturalTextWidth(), index, row});
     }
@@ -121,7 +121,7 @@ void TextLayout::layParagraph(int start, int end, const QPaintDevice* device)
 }
 
 // Shaped for the painter's device, which breaks the lines as the layout measured them.
-const QTextLayout& TextLayout::drawn(int paragraph, const QPaintDevice* device) const
+const TextLayout::Shaped& TextLayout::drawn(int paragraph, const QPaintDevice* device) const
 {
     if (device != m_shapedFor) {
         m_drawn.clear();
@@ -130,7 +130,7 @@ const QTextLayout& TextLayout::drawn(int paragraph, const QPaintDevice* device) 
     auto found = m_drawn.find(paragraph);
     if (found == m_drawn.end())
         found = m_drawn.emplace(paragraph, shaped(m_paragraphs[paragraph], device)).first;
-    return *found->second;
+    return found->second;
 }
 
 QString TextLayout::lineText(int index) const
@@ -176,12 +176,32 @@ void TextLayout::draw(QPainter& painter, const QPointF& origin, const QRect& cli
         const Line& line = m_lines[index];
         if (line.length == 0)
             continue;
-        const QTextLine shaped = drawn(line.paragraph, painter.device()).lineAt(line.row);
+        const Shaped& paragraph = drawn(line.paragraph, painter.device());
+        const QTextLine shaped = paragraph.layout->lineAt(line.row);
         if (!shaped.isValid())
             continue;
         // Every line's baseline sits where the font's own would, whatever fallback fonts
         // a line draws with, so lines stay one font height apart.
         const qreal baseline = origin.y() + index * m_lineHeight + m_ascent;
-        shaped.draw(&painter, QPointF(origin.x() + lineLeft(index), baseline - shaped.ascent()));
+        const qreal left = origin.x() + lineLeft(index);
+        shaped.draw(&painter, QPointF(left, baseline - shaped.ascent()));
+        drawEmoji(painter, paragraph, line, left, baseline);
+    }
+}
+
+void TextLayout::drawEmoji(QPainter& painter, const Shaped& shaped, const Line& line, qreal left,
+                           qreal baseline) const
+{
+    const QTextLine drawnLine = shaped.layout->lineAt(line.row);
+    const int paragraphStart = m_paragraphs[line.paragraph].start;
+    const int start = line.start - paragraphStart;
+    for (const EmojiSpan& emoji : shaped.emoji) {
+        if (emoji.start < start || emoji.start >= start + line.length)
+            continue;
+        // Either edge may come first: in a right-to-left run the emoji ends on its left.
+        const qreal from = drawnLine.cursorToX(emoji.start);
+        const qreal to = drawnLine.cursorToX(emoji.start + emoji.length);
+        DrawEmoji(painter, left + std::min(from, to), baseline,
+                  m_text.mid(paragraphStart + emoji.start, emoji.length), m_font);
     }
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/EmojiRuns.h"
+
 #include <QFont>
 #include <QString>
 #include <map>
@@ -65,10 +67,17 @@ class TextLayout {
         bool rightToLeft;
     };
 
+    // A paragraph shaped and broken into lines, with where its emoji are drawn.
+    struct Shaped {
+        std::unique_ptr<QTextLayout> layout;
+        std::vector<EmojiSpan> emoji;
+    };
+
     void layParagraph(int start, int end, const QPaintDevice* device);
-    std::unique_ptr<QTextLayout> shaped(const Paragraph& paragraph,
-                                        const QPaintDevice* device) const;
-    const QTextLayout& drawn(int paragraph, const QPaintDevice* device) const;
+    Shaped shaped(const Paragraph& paragraph, const QPaintDevice* device) const;
+    const Shaped& drawn(int paragraph, const QPaintDevice* device) const;
+    void drawEmoji(QPainter& painter, const Shaped& shaped, const Line& line, qreal left,
+                   qreal baseline) const;
 
     QString m_text;
     QFont m_font;
@@ -80,7 +89,7 @@ class TextLayout {
     std::vector<Paragraph> m_paragraphs;
     std::vector<Line> m_lines;
     // The paragraphs last drawn, shaped with their lines in place, for the next paint.
-    mutable std::map<int, std::unique_ptr<QTextLayout>> m_drawn;
+    mutable std::map<int, Shaped> m_drawn;
     // The device they were shaped for, compared and never used.
     mutable const QPaintDevice* m_shapedFor = nullptr;
 };

@@ -2,8 +2,10 @@
 
 #include <QImage>
 #include <QPainter>
+#include <algorithm>
 #include <cstring>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace {
 
@@ -100,9 +102,14 @@ INSTANTIATE_TEST_SUITE_P(
         ScriptCase{"HebrewWithPunctuation", QStringLiteral("שלום, עולם. זוהי עצה קטנה (ליום) שלם!"),
                    "R"},
         ScriptCase{"EmojiSequences",
-                   QStringLiteral("Family 👨‍👩‍👧‍👦 thumbs 👍🏽 flag 🇫🇷 and 🧑🏿‍💻 at "
+                   QStringLiteral("Family 👨‍👩‍👧‍👦 thumbs 👍🏽 flag 🇫🇷 and 🧑🏿‍💻 "
+                                  "at "
                                   "work"),
                    "LL"},
+        ScriptCase{"EmojiBetweenArabicWords",
+                   QStringLiteral("مرحبا 👍🏽 بالعالم 🦉، هذه نصيحة 👨‍👩‍👧 اليوم للجميع من "
+                                  "القلب"),
+                   "RR"},
         ScriptCase{"CombiningMarks",
                    QStringLiteral("Cafe\u0301 a\u0308 o\u0323\u0302 n\u0303 Z\u0335\u0327"), "L"},
         ScriptCase{"Cjk",
@@ -114,3 +121,65 @@ INSTANTIATE_TEST_SUITE_P(
         ScriptCase{"Tabs", QStringLiteral("a\tb\tc"), "L"},
         ScriptCase{"CrLfBetweenArabicAndLatin", QStringLiteral("مرحبا\r\nHello"), "RL"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+namespace {
+
+bool Coloured(QRgb pixel)
+{
+    const int spread = std::max({qRed(pixel), qGreen(pixel), qBlue(pixel)}) -
+                       std::min({qRed(pixel), qGreen(pixel), qBlue(pixel)});
+    return spread > 60;
+}
+
+} // namespace
+
+// Emoji are laid out as blank stand-ins and their pictures painted over them, so the
+// picture must land between its neighbours, in colour, at any resolution (the window,
+// the printed page), at the size of the text around it.
+TEST(TextLayoutEmoji, PictureLiesInColourBetweenItsNeighbours)
+{
+    for (const int dpi : {96, 300}) {
+        SCOPED_TRACE(dpi);
+        QImage image(3 * kBoxWidth, 400, QImage::Format_RGB32);
+        image.setDotsPerMeterX(static_cast<int>(dpi / 0.0254 + 0.5));
+        image.setDotsPerMeterY(static_cast<int>(dpi / 0.0254 + 0.5));
+        image.fill(Qt::white);
+        QFont font(QStringLiteral("DejaVu Sans"));
+        font.setPointSize(14);
+        const TextLayout layout(QStringLiteral("l🦉l"), font, image.width(), false, &image);
+        ASSERT_EQ(layout.lineCount(), 1);
+        QPainter painter(&image);
+        painter.setPen(Qt::black);
+        layout.draw(painter, QPointF(0, 0), image.rect());
+        painter.end();
+
+        int colouredLeft = image.width();
+        int colouredRight = -1;
+        std::vector<int> greyColumns;
+        for (int x = 0; x < image.width(); ++x) {
+            bool grey = false;
+            for (int y = 0; y < layout.lineHeight(); ++y) {
+                const QRgb pixel = image.pixel(x, y);
+                if (Coloured(pixel)) {
+                    colouredLeft = std::min(colouredLeft, x);
+                    colouredRight = std::max(colouredRight, x);
+                } else if (pixel != qRgb(255, 255, 255)) {
+                    grey = true;
+                }
+            }
+            if (grey)
+                greyColumns.push_back(x);
+        }
+        ASSERT_LE(colouredLeft, colouredRight) << "no emoji picture drawn";
+        // A letter on each side.
+        const auto before = std::count_if(greyColumns.begin(), greyColumns.end(),
+                                          [&](int x) { return x < colouredLeft; });
+        const auto after = std::count_if(greyColumns.begin(), greyColumns.end(),
+                                         [&](int x) { return x > colouredRight; });
+        EXPECT_GT(before, 0);
+        EXPECT_GT(after, 0);
+        const int pictureWidth = colouredRight - colouredLeft + 1;
+        EXPECT_GT(pictureWidth, layout.lineHeight() / 4);
+        EXPECT_LT(pictureWidth, layout.lineHeight() * 2);
+    }
+}
