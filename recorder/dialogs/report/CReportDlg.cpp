@@ -5,6 +5,8 @@
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 namespace {
@@ -44,6 +46,11 @@ CReportDlg::CReportDlg(QWidget* parent, const std::string& report) : QDialog(par
     m_text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     // Tab stops every eight average characters, so counts line up before the names.
     m_text->setTabStopDistance(8 * m_text->fontMetrics().averageCharWidth());
+    // Every line is a count and a name: it reads from the left whatever script the name is
+    // in, or a group of lines led by a right-to-left name would show its counts on the right.
+    QTextOption option = m_text->document()->defaultTextOption();
+    option.setTextDirection(Qt::LeftToRight);
+    m_text->document()->setDefaultTextOption(option);
     m_text->setPlainText(GroupedLines(report));
 
     auto* exit = new MnemonicButton(tr("E&xit"), this);

@@ -5,6 +5,8 @@
 #include <QClipboard>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -92,3 +94,17 @@ INSTANTIATE_TEST_SUITE_P(
                                QString::fromStdString(ManyLines(100'000))
                                    .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Lines grouped into paragraphs take the direction of their first strong letter unless
+// told otherwise; a report's lines never flip, whichever name opens a group.
+TEST(ReportDlg, ReadsLeftToRightWhenARightToLeftNameOpensAGroup)
+{
+    std::string report = "There are 200 Tips.";
+    for (int n = 1; n <= 200; ++n)
+        report += "\r\n" + std::to_string(n) + "\t\xd8\xb9\xd8\xa7\xd9\x85 " + std::to_string(n);
+    CReportDlg dialog(nullptr, report);
+    const QTextDocument* document = dialog.textBox()->document();
+    ASSERT_GT(document->blockCount(), 1);
+    for (QTextBlock block = document->firstBlock(); block.isValid(); block = block.next())
+        EXPECT_EQ(block.textDirection(), Qt::LeftToRight) << block.blockNumber();
+}
