@@ -205,9 +205,13 @@ TEST_F(TipsFile, OverLongDatesAndCategoriesAreCutOnceAtLoad)
          {std::pair{std::string(2500, 'd') + "\n", std::string("c\n")},
           std::pair{std::string("d\n"), std::string(1500, 'c') + "\n"},
           std::pair{std::string(999, 'd') + "\n", std::string(998, 'c') + "\n"}}) {
-        WriteBytes(path, Record(date, category, scrambled("text\n")));
+        // A line after the text continues it, whether the record lies where it was read
+        // or had to be moved to be cut.
+        const std::string continuation = "raw continuation line\n";
+        WriteBytes(path, Record(date, category, scrambled("text\n")) + continuation);
         const std::vector<Tip> loaded = load().tips;
-        ASSERT_FALSE(loaded.empty());
+        ASSERT_EQ(loaded.size(), 1u);
+        EXPECT_GT(loaded[0].text.size(), continuation.size());
         EXPECT_LE(loaded[0].date.size(), 999u);
         EXPECT_LE(loaded[0].category.size(), 999u);
         const std::vector<Tip> once = saveAndLoad(loaded);
