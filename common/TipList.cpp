@@ -3,7 +3,6 @@
 #include <cstring>
 #include <functional>
 #include <stdexcept>
-#include <utility>
 
 namespace {
 
@@ -26,31 +25,6 @@ TipList::TipList(const std::vector<Tip>& tips)
     reserve(tips.size(), bytes);
     for (const Tip& tip : tips)
         push_back(tip);
-}
-
-TipList::TipList(ByteBuffer bytes) : m_bytes(std::move(bytes)), m_unusedBytes(m_bytes.size()) {}
-
-void TipList::pushInBuffer(std::size_t at, std::size_t dateSize, std::size_t categorySize,
-                           std::size_t textSize)
-{
-    Entry entry{};
-    entry.at = at;
-    entry.dateSize = dateSize;
-    entry.categorySize = categorySize;
-    entry.textSize = textSize;
-    m_entries.push_back(entry);
-    m_unusedBytes -= dateSize + categorySize + textSize;
-}
-
-bool TipList::lastTextEndsAt(std::size_t at) const
-{
-    return !m_entries.empty() && m_entries.back().end() == at;
-}
-
-void TipList::extendLastTextInBuffer(std::size_t count)
-{
-    m_entries.back().textSize += count;
-    m_unusedBytes -= count;
 }
 
 TipParts TipList::operator[](std::size_t index) const
@@ -109,11 +83,11 @@ void TipList::forget(const Entry& entry)
     if (m_unusedBytes < kSmallWaste || m_unusedBytes * 2 < m_bytes.size())
         return;
     // More than half the buffer is waste: copy the live Tips into a new one.
-    ByteBuffer live;
+    std::string live;
     live.reserve(m_bytes.size() - m_unusedBytes);
     for (Entry& kept : m_entries) {
         const std::uint64_t at = live.size();
-        live.append(std::string_view(m_bytes).substr(kept.at, kept.end() - kept.at));
+        live.append(m_bytes, kept.at, kept.end() - kept.at);
         kept.at = at;
     }
     m_bytes.swap(live);

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "common/ByteBuffer.h"
 #include "common/Tip.h"
 
 #include <cstdint>
@@ -19,10 +18,6 @@ class TipList {
     TipList(std::initializer_list<Tip> tips);
     // Every list of Tips reads as one, so callers holding Tips pass them as they are.
     TipList(const std::vector<Tip>& tips);
-    // A list over `bytes` as its buffer, for Tips whose parts already lie in it (added by
-    // pushInBuffer), so a file read whole is indexed where it lies instead of copied.
-    // Bytes that no Tip takes count as unused.
-    explicit TipList(ByteBuffer bytes);
 
     std::size_t size() const { return m_entries.size(); }
     bool empty() const { return m_entries.empty(); }
@@ -35,14 +30,6 @@ class TipList {
     // Throws std::length_error for a date or category of 64 KiB or more.
     void push_back(TipParts tip);
     void replace(std::size_t index, TipParts tip);
-    // Adds a Tip whose date, category and text lie one after the other in the buffer from
-    // offset `at`.
-    void pushInBuffer(std::size_t at, std::size_t dateSize, std::size_t categorySize,
-                      std::size_t textSize);
-    // Whether the last Tip's text ends at offset `at` of the buffer.
-    bool lastTextEndsAt(std::size_t at) const;
-    // Lengthens the last Tip's text by the `count` bytes that follow it in the buffer.
-    void extendLastTextInBuffer(std::size_t count);
     // Adds `more` to the end of Tip `index`'s text.
     void extendText(std::size_t index, std::string_view more);
     // Tip `index`'s text, to be changed where it lies; valid until the list changes.
@@ -52,8 +39,6 @@ class TipList {
     void dropFrontOfText(std::size_t index, std::size_t count);
     // Bytes the Tips take in the buffer, with those of replaced or removed Tips.
     std::size_t bytes() const { return m_bytes.size(); }
-    // The buffer itself; valid until the list changes.
-    std::string_view buffer() const { return m_bytes; }
 
     std::vector<Tip> toTips() const;
 
@@ -100,7 +85,7 @@ class TipList {
     bool pointsIntoBuffer(const TipParts& tip) const;
     void forget(const Entry& entry);
 
-    ByteBuffer m_bytes;
+    std::string m_bytes;
     std::vector<Entry> m_entries;
     std::size_t m_unusedBytes = 0; // bytes of replaced or removed Tips
 };

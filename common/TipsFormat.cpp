@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
 #include <sys/stat.h>
 
 namespace {
@@ -43,101 +42,47 @@ std::size_t ExpectedRecords(std::int64_t fileSize)
 // A date or category is one piece. One without its line end is the start of a longer
 // line: cut it so that, line end added, it still fits one piece, or every save would
 // move the cut and shift the rest of the line into the next part.
-std::string OnePiece(std::string_view part)
+void CutToOnePiece(std::string& part)
 {
-    std::string whole(part);
-    if (whole.ends_with('\n'))
-        return whole;
-    if (whole.size() >= PieceReader::kMaxPiece)
-        whole.resize(PieceReader::kMaxPiece - 1);
-    whole.push_back('\n');
-    return whole;
+    if (!part.empty() && part.back() == '\n')
+        return;
+    if (part.size() >= PieceReader::kMaxPiece)
+        part.resize(PieceReader::kMaxPiece - 1);
+    part.push_back('\n');
 }
 
-// Reads the rest of `file` into one string, sized for the whole file at once when its
-// size is known, with room to spare for the few records that have to be changed (and so
-// copied) to be kept. False on a read error; the bytes before it are kept.
-bool ReadWhole(std::FILE* file, ByteBuffer& bytes)
+// Hands each record to `add` (date and category as read, the text's first piece) and
+// joins the pieces that continue its text. False on a read error; the records before it
+// are kept.
+template <class Add>
+bool ReadRecords(std::FILE* file, TipList& tips, std::string& strayText, Add add)
 {
-    constexpr std::size_t kSpare = std::size_t{1} << 16;
-    const std::int64_t size = KnownSize(file);
-    bytes.reserve(size > 0 ? static_cast<std::size_t>(size) + kSpare : kReadBlock);
-    for (;;) {
-        if (bytes.spare().empty())
-            bytes.reserve(2 * bytes.capacity());
-        const std::span<char> room = bytes.spare();
-        const std::size_t read = std::fread(room.data(), 1, room.size(), file);
-        bytes.grow(read);
-        if (read == 0)
-            break;
-    }
-    return std::ferror(file) == 0;
-}
-
-// The pieces of the first `end` bytes of a list's buffer, as PieceReader hands them out of
-// a file. Each piece is valid until the list changes.
-class BufferPieces {
-  public:
-    BufferPieces(const TipList& tips, std::size_t end) : m_tips(tips), m_end(end) {}
-
-    // The offset in the buffer of the next piece.
-    std::size_t offset() const { return m_pos; }
-    bool next(std::string_view& piece)
-    {
-        const std::size_t avail = std::min(PieceReader::kMaxPiece, m_end - m_pos);
-        if (avail == 0)
-            return false;
-        const char* start = m_tips.buffer().data() + m_pos;
-        const void* lineFeed = std::memchr(start, '\n', avail);
-        const std::size_t take =
-            lineFeed ? static_cast<std::size_t>(static_cast<const char*>(lineFeed) - start) + 1
-                     : avail;
-        piece = {start, take};
-        m_pos += take;
-        return true;
-    }
-
-  private:
-    const TipList& m_tips;
-    std::size_t m_end;
-    std::size_t m_pos = 0;
-};
-
-// Indexes the records of the bytes read, which are the list's buffer: a record is a piece
-// holding the marker, then the date, the category and the first piece of the text, each
-// a piece whatever it holds; the pieces up to the next marker continue the text. A
-// record cut before its text line is lost, as readers always did. Each record stays where
-// it lies, unless its date or category has to be given a line end.
-void IndexRecords(TipList& tips, std::string& strayText, StoredParts parts)
-{
-    const std::size_t end = tips.bytes();
-    BufferPieces pieces(tips, end);
+    PieceReader reader(file, kReadBlock);
+    // The pieces point into the reader's block, so the date and category are copied
+    // before the next piece is read.
+    std::string date;
+    std::string category;
     std::string_view piece;
-    while (pieces.next(piece)) {
-        const std::size_t at = pieces.offset() - piece.size();
+    const auto nextPart = [&](std::string& part) {
+        if (!reader.next(piece))
+            return false;
+        part.assign(piece);
+        return true;
+    };
+    while (reader.next(piece)) {
         if (piece.find(kTipsMarker) == std::string_view::npos) {
             // A continuation: the rest of a long or raw-LF text line, or a stray line.
             if (tips.empty())
                 strayText.append(piece);
-            else if (tips.lastTextEndsAt(at))
-                tips.extendLastTextInBuffer(piece.size());
             else
                 tips.extendText(tips.size() - 1, piece);
             continue;
         }
-        std::string_view date;
-        std::string_view category;
-        std::string_view text;
-        if (!pieces.next(date) || !pieces.next(category) || !pieces.next(text))
-            break;
-        const std::size_t dateAt = at + piece.size();
-        if (parts == StoredParts::TextsOnly)
-            tips.pushInBuffer(dateAt + date.size() + category.size(), 0, 0, text.size());
-        else if (date.ends_with('\n') && category.ends_with('\n'))
-            tips.pushInBuffer(dateAt, date.size(), category.size(), text.size());
-        else
-            tips.push_back({OnePiece(date), OnePiece(category), std::string(text)});
+        if (!nextPart(date) || !nextPart(category) || !reader.next(piece))
+            break; // a record cut before its text line is lost, as readers always did
+        add(date, category, piece);
     }
+    return !reader.failed();
 }
 
 void AppendTipRecord(std::string& out, TipParts tip, MsRandom& random)
@@ -147,6 +92,23 @@ void AppendTipRecord(std::string& out, TipParts tip, MsRandom& random)
     out += tip.date;
     out += tip.category;
     AppendScrambled(out, tip.text, std::max<std::size_t>(tip.text.size(), 1) - 1, random);
+}
+
+// A stored text that ends its line reads back the same when written as it is. One cut
+// short does not (decoding keeps its last byte as it is and adds a line end), so it is
+// decoded and scrambled afresh.
+void AppendStoredRecord(std::string& out, TipParts tip, MsRandom& random)
+{
+    if (!tip.text.ends_with('\n')) {
+        const std::string text = DecodeTipText(tip.text);
+        AppendTipRecord(out, {tip.date, tip.category, text}, random);
+        return;
+    }
+    out += kTipsMarker;
+    out += '\n';
+    out += tip.date;
+    out += tip.category;
+    out += tip.text;
 }
 
 } // namespace
@@ -164,12 +126,21 @@ bool ReadStoredTips(const std::string& path, LoadedTips& stored, StoredParts par
 void ReadStoredTips(std::FILE* file, LoadedTips& stored, StoredParts parts)
 {
     stored = {};
-    ByteBuffer bytes;
-    const bool complete = ReadWhole(file, bytes);
-    stored.tips = TipList(std::move(bytes));
-    stored.tips.reserve(ExpectedRecords(static_cast<std::int64_t>(stored.tips.bytes())), 0);
-    IndexRecords(stored.tips, stored.strayText, parts);
-    stored.readError = !complete;
+    TipList& tips = stored.tips;
+    // What is kept of the records never exceeds the file, so the buffer is never moved.
+    const std::int64_t size = KnownSize(file);
+    tips.reserve(ExpectedRecords(size), static_cast<std::size_t>(size));
+    const auto add = [&tips, parts](std::string& date, std::string& category,
+                                    std::string_view text) {
+        if (parts == StoredParts::TextsOnly) {
+            tips.push_back({{}, {}, text});
+            return;
+        }
+        CutToOnePiece(date);
+        CutToOnePiece(category);
+        tips.push_back({date, category, text});
+    };
+    stored.readError = !ReadRecords(file, tips, stored.strayText, add);
 }
 
 void DecodeStoredText(TipList& tips, std::size_t index)
@@ -250,10 +221,11 @@ SaveResult SaveTipsFile(const std::string& path, const TipList& tips, MsRandom& 
     bool ok = writer.open();
     std::string block;
     block.reserve(kWriteBlock + PieceReader::kMaxPiece);
-    for (const TipParts tip : tips) {
-        if (!ok)
-            break;
-        AppendTipRecord(block, tip, random);
+    for (std::size_t i = 0; ok && i < tips.size(); ++i) {
+        if (i < options.storedTexts)
+            AppendStoredRecord(block, tips[i], random);
+        else
+            AppendTipRecord(block, tips[i], random);
         if (block.size() >= kWriteBlock) {
             ok = writer.write(block);
             block.clear();

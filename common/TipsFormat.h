@@ -71,6 +71,10 @@ std::string FormatTipRecord(const Tip& tip, MsRandom& random);
 struct SaveOptions {
     // The version of the file the caller read; the save refuses to replace another.
     std::optional<FileIdentity> replaceOnlyIf;
+    // The first this many Tips hold their texts as ReadStoredTips left them, still
+    // scrambled: they are written as they are, which reads back the same, instead of
+    // scrambled afresh. A caller that only adds Tips thus never decodes the others.
+    std::size_t storedTexts = 0;
 };
 
 struct SaveResult {

@@ -102,13 +102,16 @@ int TipsWriteSession::begin(std::ostream& err)
         return kExitRecorderRunning;
     }
     m_readVersion = IdentityOf(m_file);
-    return ReadTipsFile(m_file, m_tips, true, true, err);
+    const int status = ReadTipsFile(m_file, m_tips, true, true, err, TextsRead::Stored);
+    m_storedCount = m_tips.size();
+    return status;
 }
 
 int TipsWriteSession::save(std::ostream& err)
 {
     SaveOptions options;
     options.replaceOnlyIf = m_readVersion;
+    options.storedTexts = m_storedCount;
     const SaveResult result = SaveTipsFile(m_file, m_tips, ProcessRandom(), SystemClock(), options);
     if (result.ok)
         return kExitOk;

@@ -24,9 +24,10 @@ enum class TextsRead { Decoded, Stored };
 int ReadDataTips(TipList& tips, bool missingIsEmpty, std::ostream& err,
                  TextsRead texts = TextsRead::Decoded);
 
-// Everything a command that changes the Tips needs: the data directory locked against a
+// Everything a command that adds Tips needs: the data directory locked against a
 // recorder (so a running one never saves its own Tips over ours), the Tips as read, and
-// the version read, so the save replaces exactly that file.
+// the version read, so the save replaces exactly that file. The Tips read keep their
+// texts as stored and are written back as they are; Tips added after them are scrambled.
 class TipsWriteSession {
   public:
     TipsWriteSession();
@@ -44,6 +45,7 @@ class TipsWriteSession {
     std::string m_file;
     TipList m_tips;
     std::optional<FileIdentity> m_readVersion;
+    std::size_t m_storedCount = 0;
     std::unique_ptr<SingleInstance> m_instance;
     std::unique_ptr<DataDirectoryLock> m_directoryLock;
 };

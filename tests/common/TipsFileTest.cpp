@@ -219,3 +219,42 @@ TEST_F(TipsFile, OverLongDatesAndCategoriesAreCutOnceAtLoad)
         EXPECT_EQ(saveAndLoad(once), once);
     }
 }
+
+// A caller that only adds Tips writes the ones it read as they were stored; what reads
+// back must be what a full decode and scramble would have given, and complete records
+// must be the very bytes they were.
+TEST_F(TipsFile, StoredTextsAreWrittenAsTheyAreAndReadBackTheSame)
+{
+    struct Row {
+        const char* name;
+        std::string file;
+        bool keptByteForByte;
+    };
+    const std::string two = Record("01/01/26\n", "General\n", scrambled("first\n")) +
+                            Record("01/02/26\n", "Love\n", scrambled("second\r\nline\n"));
+    const Row rows[] = {
+        {"CompleteRecords", two, true},
+        {"RawLineFeedContinuesAText", two + "continued\n", true},
+        {"EmptyTextLine", Record("01/03/26\n", "General\n", "\n"), true},
+        {"TextCutShortAtTheEnd", two + Record("01/04/26\n", "General\n", "\x50short"), false},
+        {"DateWithoutLineEnd", "z7k3w1x9j4q2\n" + std::string(1200, 'd') + "c\n" + "t\n", false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        WriteBytes(path, row.file);
+        const std::vector<Tip> decoded = load().tips;
+        LoadedTips stored;
+        ASSERT_TRUE(ReadStoredTips(path, stored));
+        const std::size_t count = stored.tips.size();
+        stored.tips.push_back({"01/09/26\n", "New\n", "added\n"});
+        SaveOptions options;
+        options.storedTexts = count;
+        ASSERT_TRUE(SaveTipsFile(path, stored.tips, random, clock, options).ok);
+        std::vector<Tip> expected = decoded;
+        expected.push_back({"01/09/26\n", "New\n", "added\n"});
+        EXPECT_EQ(load().tips, expected);
+        if (row.keptByteForByte) {
+            EXPECT_TRUE(ReadBytes(path).starts_with(row.file));
+        }
+    }
+}
