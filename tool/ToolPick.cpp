@@ -41,9 +41,17 @@ std::string RoundKey(const std::string& file, std::size_t tipCount, const ToolAr
 {
     const std::optional<FileIdentity> id = IdentityOf(file);
     std::string key = "tips";
-    if (id)
-        key += " " + std::to_string(id->device) + " " + std::to_string(id->inode) + " " +
-               std::to_string(id->size) + " " + std::to_string(id->modifiedNs);
+    // Appended one by one: GCC 12 takes a chain of temporaries here for an overlapping copy.
+    const auto append = [&key](auto value) {
+        key += ' ';
+        key += std::to_string(value);
+    };
+    if (id) {
+        append(id->device);
+        append(id->inode);
+        append(id->size);
+        append(id->modifiedNs);
+    }
     key += " count " + std::to_string(tipCount) + " choice";
     std::vector<std::string> categories = parsed.all("--category");
     std::sort(categories.begin(), categories.end());
