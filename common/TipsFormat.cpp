@@ -9,6 +9,7 @@
 #include "common/Scramble.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <sys/stat.h>
 
@@ -51,11 +52,10 @@ void CutToOnePiece(std::string& part)
     part.push_back('\n');
 }
 
-// Hands each record to `add` (date and category as read, the text's first piece) and
-// joins the pieces that continue its text. False on a read error; the records before it
-// are kept.
-template <class Add>
-bool ReadRecords(std::FILE* file, TipList& tips, std::string& strayText, Add add)
+// Hands each record to `record` (date and category as read, the text's first piece) and
+// each piece that continues a text, or comes before the first record, to `more`. False
+// on a read error; the records before it have been handed over.
+template <class Record, class More> bool ReadRecords(std::FILE* file, Record record, More more)
 {
     PieceReader reader(file, kReadBlock);
     // The pieces point into the reader's block, so the date and category are copied
@@ -72,15 +72,14 @@ bool ReadRecords(std::FILE* file, TipList& tips, std::string& strayText, Add add
     while (reader.next(piece)) {
         if (piece.find(kTipsMarker) == std::string_view::npos) {
             // A continuation: the rest of a long or raw-LF text line, or a stray line.
-            if (tips.empty())
-                strayText.append(piece);
-            else
-                tips.extendText(tips.size() - 1, piece);
+            more(piece);
             continue;
         }
         if (!nextPart(date) || !nextPart(category) || !reader.next(piece))
             break; // a record cut before its text line is lost, as readers always did
-        add(date, category, piece);
+        CutToOnePiece(date);
+        CutToOnePiece(category);
+        record(date, category, piece);
     }
     return !reader.failed();
 }
@@ -130,17 +129,20 @@ void ReadStoredTips(std::FILE* file, LoadedTips& stored, StoredParts parts)
     // What is kept of the records never exceeds the file, so the buffer is never moved.
     const std::int64_t size = KnownSize(file);
     tips.reserve(ExpectedRecords(size), static_cast<std::size_t>(size));
-    const auto add = [&tips, parts](std::string& date, std::string& category,
-                                    std::string_view text) {
-        if (parts == StoredParts::TextsOnly) {
+    const auto record = [&tips, parts](const std::string& date, const std::string& category,
+                                       std::string_view text) {
+        if (parts == StoredParts::TextsOnly)
             tips.push_back({{}, {}, text});
-            return;
-        }
-        CutToOnePiece(date);
-        CutToOnePiece(category);
-        tips.push_back({date, category, text});
+        else
+            tips.push_back({date, category, text});
     };
-    stored.readError = !ReadRecords(file, tips, stored.strayText, add);
+    const auto more = [&](std::string_view piece) {
+        if (tips.empty())
+            stored.strayText.append(piece);
+        else
+            tips.extendText(tips.size() - 1, piece);
+    };
+    stored.readError = !ReadRecords(file, record, more);
 }
 
 void DecodeStoredText(TipList& tips, std::size_t index)
@@ -221,11 +223,10 @@ SaveResult SaveTipsFile(const std::string& path, const TipList& tips, MsRandom& 
     bool ok = writer.open();
     std::string block;
     block.reserve(kWriteBlock + PieceReader::kMaxPiece);
-    for (std::size_t i = 0; ok && i < tips.size(); ++i) {
-        if (i < options.storedTexts)
-            AppendStoredRecord(block, tips[i], random);
-        else
-            AppendTipRecord(block, tips[i], random);
+    for (const TipParts tip : tips) {
+        if (!ok)
+            break;
+        AppendTipRecord(block, tip, random);
         if (block.size() >= kWriteBlock) {
             ok = writer.write(block);
             block.clear();
@@ -236,6 +237,69 @@ SaveResult SaveTipsFile(const std::string& path, const TipList& tips, MsRandom& 
     if (!ok)
         return {false, writer.error(), writer.changedOnDisk(), {}};
     return {true, {}, false, writer.written()};
+}
+
+AppendResult AppendToTipsFile(const std::string& path, const TipList& added, MsRandom& random,
+                              const Clock& clock, const SaveOptions& options)
+{
+    AppendResult result;
+    AtomicFileWriter writer(path);
+    if (options.replaceOnlyIf)
+        writer.replaceOnlyIf(*options.replaceOnlyIf);
+    bool ok = writer.open();
+    std::string block;
+    block.reserve(kWriteBlock + PieceReader::kMaxPiece);
+    const auto flushFull = [&] {
+        if (ok && block.size() >= kWriteBlock) {
+            ok = writer.write(block);
+            block.clear();
+        }
+    };
+    // Only a file that is not there holds no Tips; one there but not opened is an error,
+    // or its Tips would be saved away.
+    struct stat st {};
+    const bool exists = ::stat(path.c_str(), &st) == 0 || errno != ENOENT;
+    const FileHandle file = ok ? OpenLastCompleteVersion(path) : FileHandle();
+    if (ok && exists && !file)
+        result.readFailed = true;
+    if (ok && file) {
+        // A record is complete when the next one starts, its text's continuations read.
+        Tip pending;
+        bool holding = false;
+        const auto flushPending = [&] {
+            AppendStoredRecord(block, pending, random);
+            ++result.keptTips;
+            flushFull();
+        };
+        const auto record = [&](const std::string& date, const std::string& category,
+                                std::string_view text) {
+            if (holding)
+                flushPending();
+            pending = {date, category, std::string(text)};
+            holding = true;
+        };
+        const auto more = [&](std::string_view piece) {
+            if (holding)
+                pending.text.append(piece);
+        };
+        result.readFailed = !ReadRecords(file.get(), record, more);
+        if (holding)
+            flushPending();
+    }
+    ok = ok && !result.readFailed;
+    for (const TipParts tip : added) {
+        if (!ok)
+            break;
+        AppendTipRecord(block, tip, random);
+        flushFull();
+    }
+    ok = ok && writer.write(block) && writer.commit();
+    TimeSeed(random, clock);
+    if (!ok)
+        result.save = {false, writer.error(), writer.changedOnDisk(), {}};
+    else
+        result.save = {true, {}, false, writer.written()};
+    return result;
 }
 
 std::vector<Tip> DefaultTips()

@@ -71,10 +71,6 @@ std::string FormatTipRecord(const Tip& tip, MsRandom& random);
 struct SaveOptions {
     // The version of the file the caller read; the save refuses to replace another.
     std::optional<FileIdentity> replaceOnlyIf;
-    // The first this many Tips hold their texts as ReadStoredTips left them, still
-    // scrambled: they are written as they are, which reads back the same, instead of
-    // scrambled afresh. A caller that only adds Tips thus never decodes the others.
-    std::size_t storedTexts = 0;
 };
 
 struct SaveResult {
@@ -90,6 +86,20 @@ struct SaveResult {
 // kept. On failure the old file is untouched and no temporary file is left.
 SaveResult SaveTipsFile(const std::string& path, const TipList& tips, MsRandom& random,
                         const Clock& clock, const SaveOptions& options = {});
+
+struct AppendResult {
+    SaveResult save;
+    std::size_t keptTips = 0; // the Tips of the old file, written before the added ones
+    bool readFailed = false;  // reading the old file failed: nothing was replaced
+};
+
+// Saves, as SaveTipsFile does, the Tips of the file at `path` followed by `added`. The
+// old file is read one record at a time and each record written as it is stored (its
+// text still scrambled, which reads back the same), so a command that only adds Tips
+// neither holds nor decodes the others. A missing file holds no Tips; one that cannot be
+// read to its end is left as it was.
+AppendResult AppendToTipsFile(const std::string& path, const TipList& added, MsRandom& random,
+                              const Clock& clock, const SaveOptions& options = {});
 
 // The three Tips a new user starts with.
 std::vector<Tip> DefaultTips();

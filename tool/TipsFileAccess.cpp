@@ -29,32 +29,52 @@ void SayWhoHoldsTheTips(const std::string& holder, std::ostream& err)
             << "; close it first, or it would save its own Tips over these changes\n";
 }
 
-// Reads the Tips of `file`; a command that will write them back needs the file writable,
-// one that only shows them does not.
-int ReadTipsFile(const std::string& file, TipList& tips, bool missingIsEmpty, bool forWriting,
-                 std::ostream& err, TextsRead texts = TextsRead::Decoded)
+// Checks that `file` can be read (shown) or written back (changed): kExitOk when it can,
+// with `found` telling whether it holds Tips to read.
+int CheckTipsFileFor(const std::string& file, bool missingIsEmpty, bool forWriting,
+                     std::ostream& err, bool& found)
 {
     RecoverInterruptedSave(file);
     const std::uint32_t code = forWriting ? CheckTipsFile(file) : CheckTipsFileForReading(file);
+    found = code == kCheckFound;
     if (code == kCheckEmpty || (code == kCheckMissing && missingIsEmpty))
         return kExitOk;
     if (code == kCheckForeign) {
         err << "pennivel-tool: " << file << " is not a Tips file; it is left as it is\n";
         return kExitBadData;
     }
-    LoadedTips content;
-    const bool read = texts == TextsRead::Decoded
-                          ? LoadTipsFile(file, content, ProcessRandom(), SystemClock())
-                          : ReadStoredTips(file, content);
-    if (code != kCheckFound || !read) {
+    if (!found) {
         err << "pennivel-tool: cannot " << (forWriting ? "change " : "read ") << file << ": "
             << (code == kCheckError ? WhyUnusable(file) : DescribeTipsCheck(code)) << "\n";
         return kExitIoError;
     }
-    if (content.readError) {
-        err << "pennivel-tool: reading " << file << " stopped early on an error\n";
+    return kExitOk;
+}
+
+int SayReadStoppedEarly(const std::string& file, std::ostream& err)
+{
+    err << "pennivel-tool: reading " << file << " stopped early on an error\n";
+    return kExitIoError;
+}
+
+// Reads the Tips of `file` for a command that shows them.
+int ReadTipsFile(const std::string& file, TipList& tips, bool missingIsEmpty, std::ostream& err,
+                 TextsRead texts)
+{
+    bool found = false;
+    if (const int status = CheckTipsFileFor(file, missingIsEmpty, false, err, found);
+        status != kExitOk || !found)
+        return status;
+    LoadedTips content;
+    const bool read = texts == TextsRead::Decoded
+                          ? LoadTipsFile(file, content, ProcessRandom(), SystemClock())
+                          : ReadStoredTips(file, content);
+    if (!read) {
+        err << "pennivel-tool: cannot read " << file << ": " << WhyUnusable(file) << "\n";
         return kExitIoError;
     }
+    if (content.readError)
+        return SayReadStoppedEarly(file, err);
     tips = std::move(content.tips);
     return kExitOk;
 }
@@ -77,7 +97,7 @@ int ReadDataTips(TipList& tips, bool missingIsEmpty, std::ostream& err, TextsRea
     std::string file;
     if (!DefaultFile(kTipsFileName, file, err))
         return kExitIoError;
-    return ReadTipsFile(file, tips, missingIsEmpty, false, err, texts);
+    return ReadTipsFile(file, tips, missingIsEmpty, err, texts);
 }
 
 TipsWriteSession::TipsWriteSession() = default;
@@ -102,19 +122,21 @@ int TipsWriteSession::begin(std::ostream& err)
         return kExitRecorderRunning;
     }
     m_readVersion = IdentityOf(m_file);
-    const int status = ReadTipsFile(m_file, m_tips, true, true, err, TextsRead::Stored);
-    m_storedCount = m_tips.size();
-    return status;
+    bool found = false;
+    return CheckTipsFileFor(m_file, true, true, err, found);
 }
 
 int TipsWriteSession::save(std::ostream& err)
 {
     SaveOptions options;
     options.replaceOnlyIf = m_readVersion;
-    options.storedTexts = m_storedCount;
-    const SaveResult result = SaveTipsFile(m_file, m_tips, ProcessRandom(), SystemClock(), options);
-    if (result.ok)
+    const AppendResult result =
+        AppendToTipsFile(m_file, m_added, ProcessRandom(), SystemClock(), options);
+    m_count = result.keptTips + m_added.size();
+    if (result.readFailed)
+        return SayReadStoppedEarly(m_file, err);
+    if (result.save.ok)
         return kExitOk;
-    err << "pennivel-tool: cannot save the Tips: " << result.error << "\n";
+    err << "pennivel-tool: cannot save the Tips: " << result.save.error << "\n";
     return kExitIoError;
 }

@@ -25,9 +25,9 @@ int ReadDataTips(TipList& tips, bool missingIsEmpty, std::ostream& err,
                  TextsRead texts = TextsRead::Decoded);
 
 // Everything a command that adds Tips needs: the data directory locked against a
-// recorder (so a running one never saves its own Tips over ours), the Tips as read, and
-// the version read, so the save replaces exactly that file. The Tips read keep their
-// texts as stored and are written back as they are; Tips added after them are scrambled.
+// recorder (so a running one never saves its own Tips over ours), and the version of
+// the Tips file checked, so the save replaces exactly that file. The save copies the
+// file's Tips as they are stored and adds the new ones after them.
 class TipsWriteSession {
   public:
     TipsWriteSession();
@@ -35,17 +35,20 @@ class TipsWriteSession {
     TipsWriteSession(const TipsWriteSession&) = delete;
     TipsWriteSession& operator=(const TipsWriteSession&) = delete;
 
-    // Takes the locks and reads the Tips; an exit status, kExitOk when ready.
+    // Takes the locks and checks the Tips file; an exit status, kExitOk when ready.
     int begin(std::ostream& err);
-    TipList& tips() { return m_tips; }
-    // Writes the Tips back through the atomic writer; an exit status.
+    // The Tips to add.
+    TipList& added() { return m_added; }
+    // Writes the file's Tips and the added ones through the atomic writer; an exit status.
     int save(std::ostream& err);
+    // How many Tips the saved file holds.
+    std::size_t count() const { return m_count; }
 
   private:
     std::string m_file;
-    TipList m_tips;
+    TipList m_added;
     std::optional<FileIdentity> m_readVersion;
-    std::size_t m_storedCount = 0;
+    std::size_t m_count = 0;
     std::unique_ptr<SingleInstance> m_instance;
     std::unique_ptr<DataDirectoryLock> m_directoryLock;
 };

@@ -31,10 +31,10 @@ int AddCommand(const std::vector<std::string>& args, const ToolIo& io)
     TipsWriteSession session;
     if (const int status = session.begin(io.err); status != kExitOk)
         return status;
-    session.tips().push_back(tip);
+    session.added().push_back(tip);
     if (const int status = session.save(io.err); status != kExitOk)
         return status;
-    io.out << "added Tip #" << session.tips().size() << "\n";
+    io.out << "added Tip #" << session.count() << "\n";
     return kExitOk;
 }
 

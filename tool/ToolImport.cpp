@@ -164,14 +164,13 @@ int ImportCommand(const std::vector<std::string>& args, const ToolIo& io)
     const SayingLayout layout =
         parsed.has("--paragraphs") ? SayingLayout::Paragraphs : SayingLayout::Fortune;
     const std::string date = TodayPart();
-    ReserveForSayings(session.tips(), sources);
-    const std::size_t before = session.tips().size();
+    ReserveForSayings(session.added(), sources);
     std::size_t skipped = 0;
     {
         ImportProgress progress(io.err, io.errIsTerminal);
         for (const ImportSource& source : sources) {
             const int status =
-                ImportOne(source, layout, date, session.tips(), progress, skipped, io);
+                ImportOne(source, layout, date, session.added(), progress, skipped, io);
             if (status != kExitOk)
                 return status;
         }
@@ -181,6 +180,6 @@ int ImportCommand(const std::vector<std::string>& args, const ToolIo& io)
                << " sayings that contain the Tips file's record marker\n";
     if (const int status = session.save(io.err); status != kExitOk)
         return status;
-    io.out << "added " << session.tips().size() - before << " Tips\n";
+    io.out << "added " << session.added().size() << " Tips\n";
     return kExitOk;
 }

@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace fs = std::filesystem;
 
@@ -220,14 +221,14 @@ TEST_F(TipsFile, OverLongDatesAndCategoriesAreCutOnceAtLoad)
     }
 }
 
-// A caller that only adds Tips writes the ones it read as they were stored; what reads
-// back must be what a full decode and scramble would have given, and complete records
-// must be the very bytes they were.
-TEST_F(TipsFile, StoredTextsAreWrittenAsTheyAreAndReadBackTheSame)
+// A command that only adds Tips copies the file's records as they are stored; what
+// reads back must be what a full decode and scramble would have given, and complete
+// records must be the very bytes they were.
+TEST_F(TipsFile, AddingCopiesTheStoredRecordsAndReadsBackTheSame)
 {
     struct Row {
         const char* name;
-        std::string file;
+        std::optional<std::string> file; // none: no file yet
         bool keptByteForByte;
     };
     const std::string two = Record("01/01/26\n", "General\n", scrambled("first\n")) +
@@ -238,23 +239,28 @@ TEST_F(TipsFile, StoredTextsAreWrittenAsTheyAreAndReadBackTheSame)
         {"EmptyTextLine", Record("01/03/26\n", "General\n", "\n"), true},
         {"TextCutShortAtTheEnd", two + Record("01/04/26\n", "General\n", "\x50short"), false},
         {"DateWithoutLineEnd", "z7k3w1x9j4q2\n" + std::string(1200, 'd') + "c\n" + "t\n", false},
+        {"StrayLinesBeforeTheFirstRecord", "stray\n" + two, false},
+        {"NoFileYet", std::nullopt, false},
     };
+    const TipList added{{"01/09/26\n", "New\n", "added\n"}, {"01/10/26\n", "New\n", "more\n"}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        WriteBytes(path, row.file);
-        const std::vector<Tip> decoded = load().tips;
-        LoadedTips stored;
-        ASSERT_TRUE(ReadStoredTips(path, stored));
-        const std::size_t count = stored.tips.size();
-        stored.tips.push_back({"01/09/26\n", "New\n", "added\n"});
-        SaveOptions options;
-        options.storedTexts = count;
-        ASSERT_TRUE(SaveTipsFile(path, stored.tips, random, clock, options).ok);
-        std::vector<Tip> expected = decoded;
-        expected.push_back({"01/09/26\n", "New\n", "added\n"});
+        fs::remove(path);
+        std::vector<Tip> expected;
+        if (row.file) {
+            WriteBytes(path, *row.file);
+            expected = load().tips;
+        }
+        const std::size_t kept = expected.size();
+        const AppendResult result = AppendToTipsFile(path, added, random, clock);
+        ASSERT_TRUE(result.save.ok) << result.save.error;
+        EXPECT_FALSE(result.readFailed);
+        EXPECT_EQ(result.keptTips, kept);
+        for (const TipParts tip : added)
+            expected.push_back(tip.toTip());
         EXPECT_EQ(load().tips, expected);
         if (row.keptByteForByte) {
-            EXPECT_TRUE(ReadBytes(path).starts_with(row.file));
+            EXPECT_TRUE(ReadBytes(path).starts_with(*row.file));
         }
     }
 }
