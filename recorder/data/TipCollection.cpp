@@ -13,8 +13,7 @@ TipCollection::TipCollection(const TipCollection& other) : m_tips(other.list()) 
 
 TipCollection::TipCollection(TipCollection&& other) noexcept
 {
-    other.finishDecoding();
-    m_tips = std::move(other.m_tips);
+    takeFrom(other);
 }
 
 TipCollection& TipCollection::operator=(const TipCollection& other)
@@ -30,10 +29,25 @@ TipCollection& TipCollection::operator=(TipCollection&& other) noexcept
 {
     if (this != &other) {
         m_decoding.reset();
-        other.finishDecoding();
-        m_tips = std::move(other.m_tips);
+        takeFrom(other);
     }
     return *this;
+}
+
+// A decoding not yet started comes along with the Tips (made anew over this list, since
+// it holds the one it decodes), so a collection read at start-up and moved into place
+// still decodes one Tip before the first paint instead of all of them; one under way is
+// waited for.
+void TipCollection::takeFrom(TipCollection& other)
+{
+    const bool pending = other.m_decoding && !other.m_decoding->started();
+    if (pending)
+        other.m_decoding.reset();
+    else
+        other.finishDecoding();
+    m_tips = std::move(other.m_tips);
+    if (pending)
+        m_decoding = std::make_unique<StoredTextsDecoding>(m_tips);
 }
 
 TipCollection TipCollection::withStoredTexts(TipList stored)

@@ -52,6 +52,7 @@ class TipCollection {
 
   private:
     std::size_t index(int number) const;
+    void takeFrom(TipCollection& other);
     // Waits for the texts still being decoded, or decodes them now.
     void finishDecoding() const;
 

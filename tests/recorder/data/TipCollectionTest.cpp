@@ -87,6 +87,18 @@ INSTANTIATE_TEST_SUITE_P(
                                     tips.decodeFirst(1);
                                     return TipCollection(std::move(tips));
                                 }},
+                      StoredUse{"MovedBeforeDecodingThenDecodeFirst",
+                                [](TipCollection& tips) {
+                                    TipCollection moved(std::move(tips));
+                                    EXPECT_EQ(moved.decodeFirst(9'999), Make("9999"));
+                                    return moved;
+                                }},
+                      StoredUse{"MoveAssignedBeforeDecodingThenRead",
+                                [](TipCollection& tips) {
+                                    TipCollection assigned(TipList{Make("old")});
+                                    assigned = std::move(tips);
+                                    return assigned;
+                                }},
                       StoredUse{"ChangedWhileDecoding",
                                 [](TipCollection& tips) {
                                     tips.decodeFirst(5000);
