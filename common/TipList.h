@@ -39,6 +39,9 @@ class TipList {
     void dropFrontOfText(std::size_t index, std::size_t count);
     // Bytes the Tips take in the buffer, with those of replaced or removed Tips.
     std::size_t bytes() const { return m_bytes.size(); }
+    // All the room reserved for the buffer, filled or not, for a caller that prepares its
+    // pages (never writes them); valid until the list changes.
+    std::span<char> reservedRoom() { return {m_bytes.data(), m_bytes.capacity()}; }
 
     std::vector<Tip> toTips() const;
 
@@ -80,7 +83,6 @@ class TipList {
         std::uint64_t end() const { return at + dateSize + categorySize + textSize; }
     };
     static_assert(sizeof(Entry) == 16);
-
     Entry store(TipParts tip);
     bool pointsIntoBuffer(const TipParts& tip) const;
     void forget(const Entry& entry);

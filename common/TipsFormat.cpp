@@ -4,6 +4,7 @@
 #include "common/Clock.h"
 #include "common/FileHandle.h"
 #include "common/MsRandom.h"
+#include "common/PagesFaultedAhead.h"
 #include "common/PieceReader.h"
 #include "common/SaveJournal.h"
 #include "common/Scramble.h"
@@ -142,7 +143,19 @@ void ReadStoredTips(std::FILE* file, LoadedTips& stored, StoredParts parts)
         else
             tips.extendText(tips.size() - 1, piece);
     };
-    stored.readError = !ReadRecords(file, record, more);
+    // Pages of the buffer are faulted in ahead of the records copied into it. The list of
+    // Tips, an eighth of the buffer, is left to fault in as it fills: faulted ahead, its
+    // room reserved for short records would cost as much memory as it saves time.
+    const std::span<char> room = tips.reservedRoom();
+    PagesFaultedAhead ahead(room.data(), room.size());
+    constexpr std::size_t kRecordsBetweenReports = 4096;
+    const auto recordAndReport = [&](const std::string& date, const std::string& category,
+                                     std::string_view text) {
+        record(date, category, text);
+        if (tips.size() % kRecordsBetweenReports == 0)
+            ahead.reached(tips.bytes());
+    };
+    stored.readError = !ReadRecords(file, recordAndReport, more);
 }
 
 void DecodeStoredText(TipList& tips, std::size_t index)
