@@ -4,6 +4,9 @@
 
 #include <algorithm>
 #include <array>
+#include <exception>
+#include <system_error>
+#include <thread>
 
 namespace {
 
@@ -119,12 +122,51 @@ SearchResult Collect(const TipList& tips, std::size_t searched, SearchField fiel
     return result;
 }
 
-template <class Matches>
-std::vector<std::size_t> Positions(const TipList& tips, SearchField field, Matches&& matches)
+// Lists this long are searched in two halves at once, the second on a thread of its own.
+constexpr std::size_t kSearchedInHalvesFrom = std::size_t{1} << 16;
+
+// `makeMatches` gives each half a matcher of its own.
+template <class MakeMatches>
+std::vector<std::size_t> Positions(const TipList& tips, SearchField field, MakeMatches makeMatches)
 {
+    const auto search = [&](std::size_t from, std::size_t to, std::vector<std::size_t>& found) {
+        auto matches = makeMatches();
+        for (std::size_t i = from; i < to; ++i)
+            if (matches(PartOf(tips[i], field)))
+                found.push_back(i);
+    };
     std::vector<std::size_t> positions;
-    ForEachMatch(tips, kAllTips, field, matches,
-                 [&positions](std::size_t i, const TipParts&) { positions.push_back(i); });
+    const std::size_t middle = tips.size() / 2;
+    std::vector<std::size_t> secondHalf;
+    std::exception_ptr failure;
+    std::thread other;
+    if (tips.size() >= kSearchedInHalvesFrom) {
+        try {
+            other = std::thread([&] {
+                try {
+                    search(middle, tips.size(), secondHalf);
+                } catch (...) {
+                    failure = std::current_exception();
+                }
+            });
+        } catch (const std::system_error&) {
+            // No thread to be had: this one searches both halves.
+        }
+    }
+    if (!other.joinable()) {
+        search(0, tips.size(), positions);
+        return positions;
+    }
+    try {
+        search(0, middle, positions);
+    } catch (...) {
+        other.join();
+        throw;
+    }
+    other.join();
+    if (failure)
+        std::rethrow_exception(failure);
+    positions.insert(positions.end(), secondHalf.begin(), secondHalf.end());
     return positions;
 }
 
@@ -168,13 +210,17 @@ SearchResult SearchExactly(const TipList& tips, SearchField field, std::string_v
 std::vector<std::size_t> PositionsByWords(const TipList& tips, SearchField field,
                                           const std::vector<std::string>& terms, bool orMode)
 {
-    WordMatcher matcher(terms, orMode);
-    return Positions(tips, field, [&](std::string_view part) { return matcher.matches(part); });
+    return Positions(tips, field, [&] {
+        return [matcher = WordMatcher(terms, orMode)](std::string_view part) mutable {
+            return matcher.matches(part);
+        };
+    });
 }
 
 std::vector<std::size_t> PositionsExactly(const TipList& tips, SearchField field,
                                           std::string_view entry)
 {
-    return Positions(tips, field,
-                     [entry](std::string_view part) { return EqualsUpToLineEnd(part, entry); });
+    return Positions(tips, field, [entry] {
+        return [entry](std::string_view part) { return EqualsUpToLineEnd(part, entry); };
+    });
 }

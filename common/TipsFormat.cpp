@@ -13,6 +13,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <sys/stat.h>
+#include <system_error>
+#include <thread>
 
 namespace {
 
@@ -172,6 +174,41 @@ void DecodeStoredText(TipList& tips, std::size_t index)
         tips.extendText(index, "\n");
 }
 
+void DecodeStoredTexts(TipList& tips)
+{
+    // Lists this long are unshifted in two halves at once, the second on a thread of its
+    // own; only the bytes of each text change there. Dropping the seeds and adding line
+    // ends changes the list itself, so that is done afterwards, here.
+    constexpr std::size_t kInHalvesFrom = std::size_t{1} << 16;
+    const auto unshift = [&tips](std::size_t from, std::size_t to) {
+        MsRandom own;
+        for (std::size_t i = from; i < to; ++i) {
+            const std::span<char> text = tips.text(i);
+            if (!text.empty())
+                UnshiftInPlace(text.data(), text.size(), std::max<std::size_t>(text.size(), 2) - 2,
+                               own);
+        }
+    };
+    const std::size_t middle = tips.size() / 2;
+    std::thread other;
+    if (tips.size() >= kInHalvesFrom) {
+        try {
+            other = std::thread(unshift, middle, tips.size());
+        } catch (const std::system_error&) {
+            // No thread to be had: this one does both halves.
+        }
+    }
+    unshift(0, other.joinable() ? middle : tips.size());
+    if (other.joinable())
+        other.join();
+    for (std::size_t i = 0; i < tips.size(); ++i) {
+        if (!tips[i].text.empty())
+            tips.dropFrontOfText(i, 1);
+        if (!tips[i].text.ends_with('\n'))
+            tips.extendText(i, "\n");
+    }
+}
+
 std::string DecodeTipText(std::string_view stored)
 {
     TipList one;
@@ -193,8 +230,7 @@ bool LoadTipsFile(const std::string& path, LoadedTips& loaded, MsRandom& random,
 void ReadTipsFile(std::FILE* file, LoadedTips& loaded, MsRandom& random, const Clock& clock)
 {
     ReadStoredTips(file, loaded, StoredParts::All);
-    for (std::size_t i = 0; i < loaded.tips.size(); ++i)
-        DecodeStoredText(loaded.tips, i);
+    DecodeStoredTexts(loaded.tips);
     TimeSeed(random, clock);
 }
 

@@ -51,6 +51,8 @@ void ReadStoredTips(std::FILE* file, LoadedTips& stored, StoredParts parts = Sto
 // cut short keeps it then, so a later save cannot merge it with the next record).
 // Draws from a generator of its own, not the caller's.
 void DecodeStoredText(TipList& tips, std::size_t index);
+// DecodeStoredText for every Tip of the list, a large list in two halves at once.
+void DecodeStoredTexts(TipList& tips);
 // The same for a text held apart, copied.
 std::string DecodeTipText(std::string_view stored);
 

@@ -5,6 +5,7 @@
 #include "common/PieceReader.h"
 #include "common/Scramble.h"
 #include "common/TipList.h"
+#include "common/TipSearch.h"
 #include "common/TipsFormat.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/TipPrinting.h"
@@ -167,4 +168,37 @@ TEST(TipsFileBlocks, RecordsAcrossReadBlocksReadBackWhole)
     ASSERT_TRUE(LoadTipsFile(path, loaded, random, clock));
     EXPECT_FALSE(loaded.readError);
     EXPECT_EQ(loaded.tips.toTips(), tips);
+}
+
+// A list long enough to be decoded and searched in two halves at once gives what one
+// Tip after another gives: texts cut short or empty anywhere, matches on either side of
+// the middle and at its very edges.
+TEST(TipsInHalves, DecodeAndSearchMatchOneTipAfterAnother)
+{
+    constexpr std::size_t kCount = 70'001;
+    TipList stored;
+    MsRandom random;
+    for (std::size_t n = 0; n < kCount; ++n) {
+        const bool match = n % 997 == 0 || n == kCount / 2 - 1 || n == kCount / 2;
+        std::string text =
+            ScrambleText((match ? "a Zephyr, tip " : "a tip ") + std::to_string(n) + "\n", random);
+        if (n % 5003 == 0)
+            text.pop_back(); // cut short
+        if (n % 7919 == 0)
+            text.clear();
+        stored.push_back({"12/08/26\n", "General\n", text});
+    }
+    TipList oneByOne = stored;
+    for (std::size_t i = 0; i < oneByOne.size(); ++i)
+        DecodeStoredText(oneByOne, i);
+    DecodeStoredTexts(stored);
+    ASSERT_EQ(stored.toTips(), oneByOne.toTips());
+
+    std::vector<std::size_t> expected;
+    for (std::size_t i = 0; i < oneByOne.size(); ++i)
+        if (oneByOne[i].text.find("Zephyr") != std::string_view::npos)
+            expected.push_back(i);
+    ASSERT_GT(expected.size(), 60u);
+    EXPECT_EQ(PositionsByWords(stored, SearchField::Text, {"zephyr"}, false), expected);
+    EXPECT_EQ(PositionsExactly(stored, SearchField::Category, "General").size(), kCount);
 }
