@@ -89,46 +89,16 @@ class WordMatcher {
     std::string m_folded;
 };
 
-// Calls `onMatch` with the position of every Tip among the first `searched` whose part
-// `matches` accepts, in Tip order.
-template <class Matches, class OnMatch>
-void ForEachMatch(const TipList& tips, std::size_t searched, SearchField field, Matches&& matches,
-                  OnMatch&& onMatch)
-{
-    for (std::size_t i = 0; i < std::min(searched, tips.size()); ++i) {
-        const TipParts tip = tips[i];
-        if (matches(PartOf(tip, field)))
-            onMatch(i, tip);
-    }
-}
-
-template <class Matches>
-SearchResult Collect(const TipList& tips, std::size_t searched, SearchField field,
-                     Matches&& matches)
-{
-    SearchResult result;
-    ForEachMatch(tips, searched, field, matches, [&result](std::size_t i, const TipParts& tip) {
-        const int number = static_cast<int>(i) + 1;
-        result.resultText += "\nTip #";
-        result.resultText += std::to_string(number);
-        result.resultText += '\n';
-        result.resultText += tip.date;
-        result.resultText += tip.text;
-        result.lastFound = number;
-        ++result.foundCount;
-    });
-    if (result.foundCount != 1)
-        result.lastFound = 0;
-    return result;
-}
-
 // Lists this long are searched in two halves at once, the second on a thread of its own.
 constexpr std::size_t kSearchedInHalvesFrom = std::size_t{1} << 16;
 
-// `makeMatches` gives each half a matcher of its own.
+// The positions of the Tips among the first `searched` whose part the matcher accepts, in
+// Tip order; `makeMatches` gives each half a matcher of its own.
 template <class MakeMatches>
-std::vector<std::size_t> Positions(const TipList& tips, SearchField field, MakeMatches makeMatches)
+std::vector<std::size_t> Positions(const TipList& tips, std::size_t searched, SearchField field,
+                                   MakeMatches makeMatches)
 {
+    const std::size_t count = std::min(searched, tips.size());
     const auto search = [&](std::size_t from, std::size_t to, std::vector<std::size_t>& found) {
         auto matches = makeMatches();
         for (std::size_t i = from; i < to; ++i)
@@ -136,15 +106,15 @@ std::vector<std::size_t> Positions(const TipList& tips, SearchField field, MakeM
                 found.push_back(i);
     };
     std::vector<std::size_t> positions;
-    const std::size_t middle = tips.size() / 2;
+    const std::size_t middle = count / 2;
     std::vector<std::size_t> secondHalf;
     std::exception_ptr failure;
     std::thread other;
-    if (tips.size() >= kSearchedInHalvesFrom) {
+    if (count >= kSearchedInHalvesFrom) {
         try {
             other = std::thread([&] {
                 try {
-                    search(middle, tips.size(), secondHalf);
+                    search(middle, count, secondHalf);
                 } catch (...) {
                     failure = std::current_exception();
                 }
@@ -154,7 +124,7 @@ std::vector<std::size_t> Positions(const TipList& tips, SearchField field, MakeM
         }
     }
     if (!other.joinable()) {
-        search(0, tips.size(), positions);
+        search(0, count, positions);
         return positions;
     }
     try {
@@ -168,6 +138,35 @@ std::vector<std::size_t> Positions(const TipList& tips, SearchField field, MakeM
         std::rethrow_exception(failure);
     positions.insert(positions.end(), secondHalf.begin(), secondHalf.end());
     return positions;
+}
+
+SearchResult Collect(const TipList& tips, const std::vector<std::size_t>& positions)
+{
+    SearchResult result;
+    for (const std::size_t i : positions) {
+        const TipParts tip = tips[i];
+        const int number = static_cast<int>(i) + 1;
+        result.resultText += "\nTip #";
+        result.resultText += std::to_string(number);
+        result.resultText += '\n';
+        result.resultText += tip.date;
+        result.resultText += tip.text;
+        result.lastFound = number;
+    }
+    result.foundCount = static_cast<int>(positions.size());
+    if (result.foundCount != 1)
+        result.lastFound = 0;
+    return result;
+}
+
+// Matchers for the two kinds of search, one made for each half of a long list.
+auto WordMatchers(const std::vector<std::string>& terms, bool orMode)
+{
+    return [&terms, orMode] {
+        return [matcher = WordMatcher(terms, orMode)](std::string_view part) mutable {
+            return matcher.matches(part);
+        };
+    };
 }
 
 bool EqualsUpToLineEnd(std::string_view part, std::string_view entry)
@@ -195,32 +194,25 @@ std::vector<std::string> SearchTerms(std::string_view typed)
 SearchResult SearchByWords(const TipList& tips, SearchField field,
                            const std::vector<std::string>& terms, bool orMode, std::size_t searched)
 {
-    WordMatcher matcher(terms, orMode);
-    return Collect(tips, searched, field,
-                   [&](std::string_view part) { return matcher.matches(part); });
+    return Collect(tips, Positions(tips, searched, field, WordMatchers(terms, orMode)));
 }
 
 SearchResult SearchExactly(const TipList& tips, SearchField field, std::string_view entry,
                            std::size_t searched)
 {
-    return Collect(tips, searched, field,
-                   [entry](std::string_view part) { return EqualsUpToLineEnd(part, entry); });
+    return Collect(tips, PositionsExactly(tips, field, entry, searched));
 }
 
 std::vector<std::size_t> PositionsByWords(const TipList& tips, SearchField field,
                                           const std::vector<std::string>& terms, bool orMode)
 {
-    return Positions(tips, field, [&] {
-        return [matcher = WordMatcher(terms, orMode)](std::string_view part) mutable {
-            return matcher.matches(part);
-        };
-    });
+    return Positions(tips, kAllTips, field, WordMatchers(terms, orMode));
 }
 
 std::vector<std::size_t> PositionsExactly(const TipList& tips, SearchField field,
-                                          std::string_view entry)
+                                          std::string_view entry, std::size_t searched)
 {
-    return Positions(tips, field, [entry] {
+    return Positions(tips, searched, field, [entry] {
         return [entry](std::string_view part) { return EqualsUpToLineEnd(part, entry); };
     });
 }

@@ -46,4 +46,4 @@ SearchResult SearchExactly(const TipList& tips, SearchField field, std::string_v
 std::vector<std::size_t> PositionsByWords(const TipList& tips, SearchField field,
                                           const std::vector<std::string>& terms, bool orMode);
 std::vector<std::size_t> PositionsExactly(const TipList& tips, SearchField field,
-                                          std::string_view entry);
+                                          std::string_view entry, std::size_t searched = kAllTips);

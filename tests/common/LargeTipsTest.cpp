@@ -201,4 +201,14 @@ TEST(TipsInHalves, DecodeAndSearchMatchOneTipAfterAnother)
     ASSERT_GT(expected.size(), 60u);
     EXPECT_EQ(PositionsByWords(stored, SearchField::Text, {"zephyr"}, false), expected);
     EXPECT_EQ(PositionsExactly(stored, SearchField::Category, "General").size(), kCount);
+    // The dialogs' searches, over all Tips and over the first ones only.
+    for (const std::size_t searched : {kCount, kCount / 2, std::size_t{70'000}}) {
+        const auto within = std::count_if(expected.begin(), expected.end(),
+                                          [&](std::size_t i) { return i < searched; });
+        const SearchResult found =
+            SearchByWords(stored, SearchField::Text, {"ZEPHYR,"}, true, searched);
+        EXPECT_EQ(found.foundCount, within) << searched;
+        EXPECT_EQ(SearchExactly(stored, SearchField::Date, "12/08/26", searched).foundCount,
+                  static_cast<int>(std::min(searched, kCount)));
+    }
 }
