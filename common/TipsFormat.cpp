@@ -259,66 +259,85 @@ std::string FormatTipRecord(const Tip& tip, MsRandom& random)
     return record;
 }
 
+namespace {
+
+// Records gathered into blocks for the atomic writer, so a large file takes one write
+// call per block.
+class RecordBlocks {
+  public:
+    RecordBlocks(const std::string& path, const SaveOptions& options) : m_writer(path)
+    {
+        if (options.replaceOnlyIf)
+            m_writer.replaceOnlyIf(*options.replaceOnlyIf);
+        m_ok = m_writer.open();
+        m_block.reserve(kWriteBlock + PieceReader::kMaxPiece);
+    }
+
+    bool ok() const { return m_ok; }
+    std::string& block() { return m_block; }
+    // Writes the block out once it is full.
+    void flushIfFull()
+    {
+        if (m_ok && m_block.size() >= kWriteBlock) {
+            m_ok = m_writer.write(m_block);
+            m_block.clear();
+        }
+    }
+    // Writes the rest and puts the file in place, unless `complete` is false.
+    SaveResult finish(bool complete)
+    {
+        m_ok = m_ok && complete && m_writer.write(m_block) && m_writer.commit();
+        if (!m_ok)
+            return {false, m_writer.error(), m_writer.changedOnDisk(), {}};
+        return {true, {}, false, m_writer.written()};
+    }
+
+  private:
+    AtomicFileWriter m_writer;
+    std::string m_block;
+    bool m_ok = false;
+};
+
+} // namespace
+
 SaveResult SaveTipsFile(const std::string& path, const TipList& tips, MsRandom& random,
                         const Clock& clock, const SaveOptions& options)
 {
     // Each text is scrambled straight into the output: the seeds and shifts drawn are
     // those of scrambling the whole collection in place first, and the collection
-    // itself is never touched, so a failed write cannot leave it scrambled. Records
-    // are gathered into blocks, so a large file takes one write call per block.
-    AtomicFileWriter writer(path);
-    if (options.replaceOnlyIf)
-        writer.replaceOnlyIf(*options.replaceOnlyIf);
-    bool ok = writer.open();
-    std::string block;
-    block.reserve(kWriteBlock + PieceReader::kMaxPiece);
+    // itself is never touched, so a failed write cannot leave it scrambled.
+    RecordBlocks out(path, options);
     for (const TipParts tip : tips) {
-        if (!ok)
+        if (!out.ok())
             break;
-        AppendTipRecord(block, tip, random);
-        if (block.size() >= kWriteBlock) {
-            ok = writer.write(block);
-            block.clear();
-        }
+        AppendTipRecord(out.block(), tip, random);
+        out.flushIfFull();
     }
-    ok = ok && writer.write(block) && writer.commit();
+    const SaveResult result = out.finish(true);
     TimeSeed(random, clock);
-    if (!ok)
-        return {false, writer.error(), writer.changedOnDisk(), {}};
-    return {true, {}, false, writer.written()};
+    return result;
 }
 
 AppendResult AppendToTipsFile(const std::string& path, const TipList& added, MsRandom& random,
                               const Clock& clock, const SaveOptions& options)
 {
     AppendResult result;
-    AtomicFileWriter writer(path);
-    if (options.replaceOnlyIf)
-        writer.replaceOnlyIf(*options.replaceOnlyIf);
-    bool ok = writer.open();
-    std::string block;
-    block.reserve(kWriteBlock + PieceReader::kMaxPiece);
-    const auto flushFull = [&] {
-        if (ok && block.size() >= kWriteBlock) {
-            ok = writer.write(block);
-            block.clear();
-        }
-    };
+    RecordBlocks out(path, options);
     // Only a file that is not there holds no Tips; one there but not opened is an error,
     // or its Tips would be saved away.
     struct stat st {};
     const bool exists = ::stat(path.c_str(), &st) == 0 || errno != ENOENT;
-    const FileHandle file = ok ? OpenLastCompleteVersion(path) : FileHandle();
-    if (ok && exists && !file)
+    const FileHandle file = out.ok() ? OpenLastCompleteVersion(path) : FileHandle();
+    if (out.ok() && exists && !file)
         result.readFailed = true;
-    if (ok && file) {
+    if (out.ok() && file) {
         // A record is complete when the next one starts, its text's continuations read.
         Tip pending;
         bool holding = false;
         const auto flushPending = [&] {
-            AppendStoredRecord(block, pending, random);
+            AppendStoredRecord(out.block(), pending, random);
             ++result.keptTips;
-            flushFull();
+            out.flushIfFull();
         };
         const auto record = [&](const std::string& date, const std::string& category,
                                 std::string_view text) {
@@ -335,19 +354,14 @@ AppendResult AppendToTipsFile(const std::string& path, const TipList& added, MsR
         if (holding)
             flushPending();
     }
-    ok = ok && !result.readFailed;
     for (const TipParts tip : added) {
-        if (!ok)
+        if (!out.ok() || result.readFailed)
             break;
-        AppendTipRecord(block, tip, random);
-        flushFull();
+        AppendTipRecord(out.block(), tip, random);
+        out.flushIfFull();
     }
-    ok = ok && writer.write(block) && writer.commit();
+    result.save = out.finish(!result.readFailed);
     TimeSeed(random, clock);
-    if (!ok)
-        result.save = {false, writer.error(), writer.changedOnDisk(), {}};
-    else
-        result.save = {true, {}, false, writer.written()};
     return result;
 }
 
