@@ -1,12 +1,10 @@
 #include "common/TipSearch.h"
 
 #include "common/CaseFolding.h"
+#include "common/InHalves.h"
 
 #include <algorithm>
 #include <array>
-#include <exception>
-#include <system_error>
-#include <thread>
 
 namespace {
 
@@ -98,46 +96,16 @@ template <class MakeMatches>
 std::vector<std::size_t> Positions(const TipList& tips, std::size_t searched, SearchField field,
                                    MakeMatches makeMatches)
 {
-    const std::size_t count = std::min(searched, tips.size());
-    const auto search = [&](std::size_t from, std::size_t to, std::vector<std::size_t>& found) {
-        auto matches = makeMatches();
-        for (std::size_t i = from; i < to; ++i)
-            if (matches(PartOf(tips[i], field)))
-                found.push_back(i);
-    };
-    std::vector<std::size_t> positions;
-    const std::size_t middle = count / 2;
-    std::vector<std::size_t> secondHalf;
-    std::exception_ptr failure;
-    std::thread other;
-    if (count >= kSearchedInHalvesFrom) {
-        try {
-            other = std::thread([&] {
-                try {
-                    search(middle, count, secondHalf);
-                } catch (...) {
-                    failure = std::current_exception();
-                }
-            });
-        } catch (const std::system_error&) {
-            // No thread to be had: this one searches both halves.
-        }
-    }
-    if (!other.joinable()) {
-        search(0, count, positions);
-        return positions;
-    }
-    try {
-        search(0, middle, positions);
-    } catch (...) {
-        other.join();
-        throw;
-    }
-    other.join();
-    if (failure)
-        std::rethrow_exception(failure);
-    positions.insert(positions.end(), secondHalf.begin(), secondHalf.end());
-    return positions;
+    std::array<std::vector<std::size_t>, 2> found;
+    InHalves(std::min(searched, tips.size()), kSearchedInHalvesFrom,
+             [&](int half, std::size_t from, std::size_t to) {
+                 auto matches = makeMatches();
+                 for (std::size_t i = from; i < to; ++i)
+                     if (matches(PartOf(tips[i], field)))
+                         found[half].push_back(i);
+             });
+    found[0].insert(found[0].end(), found[1].begin(), found[1].end());
+    return found[0];
 }
 
 SearchResult Collect(const TipList& tips, const std::vector<std::size_t>& positions)

@@ -3,6 +3,7 @@
 #include "common/AtomicFile.h"
 #include "common/Clock.h"
 #include "common/FileHandle.h"
+#include "common/InHalves.h"
 #include "common/MsRandom.h"
 #include "common/PagesFaultedAhead.h"
 #include "common/PieceReader.h"
@@ -13,8 +14,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <sys/stat.h>
-#include <system_error>
-#include <thread>
 
 namespace {
 
@@ -160,53 +159,47 @@ void ReadStoredTips(std::FILE* file, LoadedTips& stored, StoredParts parts)
     stored.readError = !ReadRecords(file, recordAndReport, more);
 }
 
-void DecodeStoredText(TipList& tips, std::size_t index)
+namespace {
+
+// A stored text's bytes unshifted where they lie, its seed byte still first. Each text
+// carries its own seed, so `own` decodes it the same whatever it drew before.
+void UnshiftStoredText(std::span<char> text, MsRandom& own)
 {
-    // Each text carries its own seed, so a generator of its own decodes it the same
-    // whatever was drawn before, and the caller's sequence is left alone.
-    MsRandom own;
-    const std::span<char> text = tips.text(index);
-    if (!text.empty()) {
+    if (!text.empty())
         UnshiftInPlace(text.data(), text.size(), std::max<std::size_t>(text.size(), 2) - 2, own);
+}
+
+// Drops the seed byte of Tip `index`'s unshifted text and gives the text its closing "\n".
+void FinishUnshiftedText(TipList& tips, std::size_t index)
+{
+    if (!tips[index].text.empty())
         tips.dropFrontOfText(index, 1);
-    }
     if (!tips[index].text.ends_with('\n'))
         tips.extendText(index, "\n");
 }
 
+} // namespace
+
+void DecodeStoredText(TipList& tips, std::size_t index)
+{
+    // A generator of its own leaves the caller's sequence alone.
+    MsRandom own;
+    UnshiftStoredText(tips.text(index), own);
+    FinishUnshiftedText(tips, index);
+}
+
 void DecodeStoredTexts(TipList& tips)
 {
-    // Lists this long are unshifted in two halves at once, the second on a thread of its
-    // own; only the bytes of each text change there. Dropping the seeds and adding line
-    // ends changes the list itself, so that is done afterwards, here.
+    // Only the bytes of each text change while the halves are unshifted at once; dropping
+    // the seeds and adding line ends changes the list itself, so that is done afterwards.
     constexpr std::size_t kInHalvesFrom = std::size_t{1} << 16;
-    const auto unshift = [&tips](std::size_t from, std::size_t to) {
+    InHalves(tips.size(), kInHalvesFrom, [&tips](int, std::size_t from, std::size_t to) {
         MsRandom own;
-        for (std::size_t i = from; i < to; ++i) {
-            const std::span<char> text = tips.text(i);
-            if (!text.empty())
-                UnshiftInPlace(text.data(), text.size(), std::max<std::size_t>(text.size(), 2) - 2,
-                               own);
-        }
-    };
-    const std::size_t middle = tips.size() / 2;
-    std::thread other;
-    if (tips.size() >= kInHalvesFrom) {
-        try {
-            other = std::thread(unshift, middle, tips.size());
-        } catch (const std::system_error&) {
-            // No thread to be had: this one does both halves.
-        }
-    }
-    unshift(0, other.joinable() ? middle : tips.size());
-    if (other.joinable())
-        other.join();
-    for (std::size_t i = 0; i < tips.size(); ++i) {
-        if (!tips[i].text.empty())
-            tips.dropFrontOfText(i, 1);
-        if (!tips[i].text.ends_with('\n'))
-            tips.extendText(i, "\n");
-    }
+        for (std::size_t i = from; i < to; ++i)
+            UnshiftStoredText(tips.text(i), own);
+    });
+    for (std::size_t i = 0; i < tips.size(); ++i)
+        FinishUnshiftedText(tips, i);
 }
 
 std::string DecodeTipText(std::string_view stored)

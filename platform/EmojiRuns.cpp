@@ -157,6 +157,10 @@ EmojiStandIns StandInsForEmoji(QStringView text, const QFont& font, const QPaint
     standInFont.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() | QFont::NoFontMerging));
     const qreal standInWidth = MetricsOn(standInFont, device).horizontalAdvance(QChar(kStandIn));
     const qreal spacingScale = SpacingScale(standInFont, device);
+    QTextCharFormat blank;
+    blank.setForeground(QColor(Qt::transparent));
+    blank.setFontStyleStrategy(standInFont.styleStrategy());
+    blank.setFontLetterSpacingType(QFont::AbsoluteSpacing);
     QChar* const characters = standIns.text.data();
     for (const EmojiSpan& span : standIns.emoji) {
         const QString sequence = text.mid(span.start, span.length).toString();
@@ -164,10 +168,6 @@ EmojiStandIns StandInsForEmoji(QStringView text, const QFont& font, const QPaint
         characters[span.start] = QChar(kStandIn);
         std::fill(characters + span.start + 1, characters + span.start + span.length,
                   QChar(kStandInFill));
-        QTextCharFormat blank;
-        blank.setForeground(QColor(Qt::transparent));
-        blank.setFontStyleStrategy(standInFont.styleStrategy());
-        blank.setFontLetterSpacingType(QFont::AbsoluteSpacing);
         blank.setFontLetterSpacing((width - standInWidth) / spacingScale);
         standIns.formats.append({span.start, 1, blank});
     }
