@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
+#include <memory>
 
 namespace {
 
@@ -28,15 +30,57 @@ constexpr auto kShiftOfDraw = [] {
 }();
 
 // The shift a draw gives, from the state the draw leaves.
-inline int ShiftOf(std::uint32_t state)
+inline unsigned char ShiftOf(std::uint32_t state)
 {
     return kShiftOfDraw[(state >> 16) & 0x7FFFu];
 }
 
-template <bool Add> inline void Apply(char& byte, int shift)
+template <bool Add> inline void Apply(unsigned char& byte, unsigned char shift)
 {
-    const auto value = static_cast<unsigned char>(byte);
-    byte = static_cast<char>(static_cast<unsigned char>(Add ? value + shift : value - shift));
+    byte = static_cast<unsigned char>(Add ? byte + shift : byte - shift);
+}
+
+// A seed byte is one of 256 values, and the shifts that follow depend on the seed alone,
+// so the first shifts of every seed are drawn once and then applied to each text as a
+// plain run of additions, which the compiler does sixteen bytes at a time. Nearly every
+// text is shorter than the run; a longer one goes on drawing from where it ends.
+constexpr std::size_t kKeyLength = 1024;
+
+struct KeyStreams {
+    std::array<std::array<unsigned char, kKeyLength>, 256> shifts;
+    std::array<std::uint32_t, 256> stateAfter; // as kKeyLength draws leave the generator
+};
+
+// The generator state a seed byte read as a signed char starts from.
+std::uint32_t SeedOfByte(std::size_t byte)
+{
+    return static_cast<std::uint32_t>(static_cast<std::int32_t>(static_cast<signed char>(byte)));
+}
+
+const KeyStreams& Keys()
+{
+    static const std::unique_ptr<const KeyStreams> keys = [] {
+        auto made = std::make_unique<KeyStreams>();
+        for (std::size_t byte = 0; byte < 256; ++byte) {
+            std::uint32_t state = SeedOfByte(byte);
+            for (unsigned char& shift : made->shifts[byte]) {
+                state = kOne(state);
+                shift = ShiftOf(state);
+            }
+            made->stateAfter[byte] = state;
+        }
+        return made;
+    }();
+    return *keys;
+}
+
+// The state `draws` steps after `state`, in as many steps as `draws` has bits.
+std::uint32_t StepsAhead(std::uint32_t state, std::size_t draws)
+{
+    for (Step power = kOne; draws != 0; draws >>= 1, power = power.then(power))
+        if (draws & 1)
+            state = power(state);
+    return state;
 }
 
 // Takes `draws` shifts from a generator seeded with `seed` and adds them to (or
@@ -47,25 +91,37 @@ void ShiftBytes(char* bytes, std::size_t shifted, std::size_t draws, std::uint32
                 MsRandom& random)
 {
     shifted = std::min(shifted, draws);
+    auto* data = reinterpret_cast<unsigned char*>(bytes);
     std::uint32_t state = seed; // as `j` draws leave it
     std::size_t j = 0;
-    if (shifted >= 4) {
+    const std::size_t byte = seed & 0xFFu;
+    if (SeedOfByte(byte) == seed) {
+        const KeyStreams& keys = Keys();
+        const unsigned char* key = keys.shifts[byte].data();
+        j = std::min(shifted, kKeyLength);
+        for (std::size_t i = 0; i < j; ++i)
+            Apply<Add>(data[i], key[i]);
+        if (j == kKeyLength)
+            state = keys.stateAfter[byte];
+        else
+            state = StepsAhead(state, j);
+    }
+    if (shifted >= j + 4) {
         std::uint32_t s0 = kOne(state), s1 = kOne(s0), s2 = kOne(s1), s3 = kOne(s2);
         for (; j + 4 <= shifted; j += 4) {
-            Apply<Add>(bytes[j], ShiftOf(s0));
-            Apply<Add>(bytes[j + 1], ShiftOf(s1));
-            Apply<Add>(bytes[j + 2], ShiftOf(s2));
-            Apply<Add>(bytes[j + 3], ShiftOf(s3));
+            Apply<Add>(data[j], ShiftOf(s0));
+            Apply<Add>(data[j + 1], ShiftOf(s1));
+            Apply<Add>(data[j + 2], ShiftOf(s2));
+            Apply<Add>(data[j + 3], ShiftOf(s3));
             state = s3;
             s0 = kFour(s0), s1 = kFour(s1), s2 = kFour(s2), s3 = kFour(s3);
         }
     }
-    for (; j < draws; ++j) {
+    for (; j < shifted; ++j) {
         state = kOne(state);
-        if (j < shifted)
-            Apply<Add>(bytes[j], ShiftOf(state));
+        Apply<Add>(data[j], ShiftOf(state));
     }
-    random.seed(state);
+    random.seed(StepsAhead(state, draws - j));
 }
 
 } // namespace

@@ -1,13 +1,29 @@
 #include "common/TipList.h"
 
+#include <cstdint>
 #include <cstring>
 #include <functional>
 #include <stdexcept>
+#include <sys/mman.h>
 
 namespace {
 
 // Below this, waste is never worth a pass over the buffer.
 constexpr std::size_t kSmallWaste = 1 << 16;
+
+// Asks for the large pages of the system (2 MiB) for a large buffer: a fresh small page
+// costs a fault when first written, and a hundred-megabyte list takes tens of thousands
+// of them. On a virtual machine, where each fault also costs the host's, a million Tips
+// were read in 270 ms on small pages and in 120 ms on large ones. A system without
+// them, or out of them, keeps to small pages.
+void PreferHugePages(void* data, std::size_t size)
+{
+    constexpr std::uintptr_t kHuge = std::uintptr_t{2} << 20;
+    const auto start = (reinterpret_cast<std::uintptr_t>(data) + kHuge - 1) & ~(kHuge - 1);
+    const auto end = (reinterpret_cast<std::uintptr_t>(data) + size) & ~(kHuge - 1);
+    if (end > start)
+        ::madvise(reinterpret_cast<void*>(start), end - start, MADV_HUGEPAGE);
+}
 
 } // namespace
 
@@ -40,6 +56,8 @@ void TipList::reserve(std::size_t tips, std::size_t bytes)
 {
     m_entries.reserve(tips);
     m_bytes.reserve(bytes);
+    PreferHugePages(m_bytes.data(), m_bytes.capacity());
+    PreferHugePages(m_entries.data(), m_entries.capacity() * sizeof(Entry));
 }
 
 bool TipList::pointsIntoBuffer(const TipParts& tip) const

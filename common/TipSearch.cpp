@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -18,42 +20,77 @@ std::string_view PartOf(const TipParts& tip, SearchField field)
     return tip.text;
 }
 
-// One folded word, found by Horspool's method with ASCII letters folded on the fly, so
-// a Tip in plain ASCII (nearly all of them) is searched where it lies, without a copy.
+// Sixteen bytes handled at once: GCC and Clang make these the machine's vector
+// instructions (SSE2, NEON), or plain code where it has none.
+using Block = unsigned char __attribute__((vector_size(16)));
+constexpr std::size_t kBlock = sizeof(Block);
+
+Block LoadBlock(const char* at)
+{
+    Block block;
+    std::memcpy(&block, at, kBlock);
+    return block;
+}
+
+Block FoldAsciiBlock(Block block)
+{
+    const auto upper = (block >= 'A') & (block <= 'Z');
+    return block | (reinterpret_cast<const Block&>(upper) & 0x20);
+}
+
+// One folded word, found where its first and last bytes both match, ASCII letters folded
+// on the fly, sixteen starting places at a time: a Tip in plain ASCII (nearly all of
+// them) is searched where it lies, without a copy, and few places are looked at closer.
 class FoldedWord {
   public:
-    explicit FoldedWord(std::string folded) : m_word(std::move(folded))
-    {
-        m_skip.fill(m_word.size());
-        for (std::size_t i = 0; i + 1 < m_word.size(); ++i)
-            m_skip[static_cast<unsigned char>(m_word[i])] = m_word.size() - 1 - i;
-    }
+    explicit FoldedWord(std::string folded) : m_word(std::move(folded)) {}
 
     bool foundIn(std::string_view text) const
     {
         const std::size_t length = m_word.size();
         if (length == 0 || length > text.size())
             return false;
-        const auto at = [&](std::size_t i) {
-            return FoldAsciiByte(static_cast<unsigned char>(text[i]));
-        };
-        for (std::size_t start = 0; start + length <= text.size();) {
-            const unsigned char last = at(start + length - 1);
-            if (last == static_cast<unsigned char>(m_word[length - 1])) {
-                std::size_t i = 0;
-                while (i + 1 < length && at(start + i) == static_cast<unsigned char>(m_word[i]))
-                    ++i;
-                if (i + 1 == length)
-                    return true;
-            }
-            start += m_skip[last];
-        }
+        const std::size_t places = text.size() - length + 1;
+        std::size_t start = 0;
+        for (; start + kBlock <= places; start += kBlock)
+            if (foundInBlock(text, start))
+                return true;
+        // The last places are looked at in a block that overlaps ones already done.
+        if (places >= kBlock)
+            return foundInBlock(text, places - kBlock);
+        for (; start < places; ++start)
+            if (foundAt(text, start))
+                return true;
         return false;
     }
 
   private:
+    bool foundInBlock(std::string_view text, std::size_t start) const
+    {
+        const Block firsts = FoldAsciiBlock(LoadBlock(text.data() + start));
+        const Block lasts = FoldAsciiBlock(LoadBlock(text.data() + start + m_word.size() - 1));
+        const auto both = (firsts == static_cast<unsigned char>(m_word.front())) &
+                          (lasts == static_cast<unsigned char>(m_word.back()));
+        std::array<std::uint64_t, 2> halves;
+        std::memcpy(halves.data(), &both, sizeof halves);
+        if ((halves[0] | halves[1]) == 0)
+            return false;
+        for (std::size_t k = 0; k < kBlock; ++k)
+            if (both[k] != 0 && foundAt(text, start + k))
+                return true;
+        return false;
+    }
+
+    bool foundAt(std::string_view text, std::size_t start) const
+    {
+        for (std::size_t i = 0; i < m_word.size(); ++i)
+            if (FoldAsciiByte(static_cast<unsigned char>(text[start + i])) !=
+                static_cast<unsigned char>(m_word[i]))
+                return false;
+        return true;
+    }
+
     std::string m_word;
-    std::array<std::size_t, 256> m_skip{};
 };
 
 class WordMatcher {

@@ -73,7 +73,8 @@ TEST(PieceReader, PiecesDoNotDependOnTheBlockSize)
 
 TEST(Scramble, StepsTakenTogetherGiveTheSameBytesAndLeaveTheSameGenerator)
 {
-    for (const std::size_t length : {0, 1, 2, 3, 4, 5, 7, 8, 9, 100, 1001}) {
+    for (const std::size_t length :
+         {0, 1, 2, 3, 4, 5, 7, 8, 9, 100, 1001, 1023, 1024, 1025, 2051}) {
         std::string plain(length, '\0');
         for (std::size_t i = 0; i < length; ++i)
             plain[i] = static_cast<char>(i * 37 + 11);
@@ -88,6 +89,26 @@ TEST(Scramble, StepsTakenTogetherGiveTheSameBytesAndLeaveTheSameGenerator)
         EXPECT_EQ(fast.next(), slow.next()) << "length " << length;
         EXPECT_EQ(UnscrambleBytes(stored, length, fast), plain) << "length " << length;
     }
+}
+
+TEST(Scramble, EverySeedByteAStoredTextMayHoldUnshiftsAsOneByOne)
+{
+    // A damaged file may hold any seed byte, read as a signed char; the generator is
+    // left as the draws leave it, however many bytes are shifted.
+    for (int seedByte = 0; seedByte < 256; ++seedByte)
+        for (const std::size_t length : {1, 6, 1025, 1030}) {
+            const std::string plain(length, 'q');
+            MsRandom fast, slow;
+            const auto seed = static_cast<std::uint32_t>(
+                static_cast<std::int32_t>(static_cast<signed char>(seedByte)));
+            const std::string stored = static_cast<char>(seedByte) +
+                                       ShiftOneByOne(plain.substr(0, length - 1), seed, slow) +
+                                       plain.back();
+            EXPECT_EQ(UnscrambleBytes(stored, length - 1, fast), plain)
+                << "seed byte " << seedByte << ", length " << length;
+            slow.next(); // the draw of the last byte, which is left as it is
+            EXPECT_EQ(fast.next(), slow.next()) << "seed byte " << seedByte;
+        }
 }
 
 TEST(TipList, EditsMatchAListOfSeparateTips)

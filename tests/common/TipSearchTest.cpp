@@ -142,6 +142,28 @@ INSTANTIATE_TEST_SUITE_P(
                  {1}}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST(TipSearch, WordsAreFoundAtEveryPlaceOfTextsOfEveryLength)
+{
+    // The word at each place of texts shorter and longer than the blocks compared at once,
+    // in either case, against texts that hold only its first and last letters.
+    for (const std::string word : {"z", "zq", "zephyr", "zaaaaaaaaaaaaaaaaaaq"})
+        for (std::size_t length = word.size(); length <= 70; ++length)
+            for (std::size_t at = 0; at + word.size() <= length; ++at) {
+                std::string text(length, 'a');
+                text.replace(at, word.size(), at % 2 == 0 ? word : "Z" + word.substr(1));
+                std::string near = text;
+                if (word.size() > 2)
+                    near[at + word.size() / 2] = 'b';
+                const TipList tips{{"01/01/20\n", "General\n", text},
+                                   {"01/01/20\n", "General\n", near}};
+                const std::vector<std::size_t> found =
+                    PositionsByWords(tips, SearchField::Text, {word}, true);
+                const std::vector<std::size_t> expected =
+                    word.size() > 2 ? std::vector<std::size_t>{0} : std::vector<std::size_t>{0, 1};
+                ASSERT_EQ(found, expected) << word << " at " << at << " of " << length;
+            }
+}
+
 TEST(TipSearch, ResultListsEachHitWithDateAndTextInTipOrder)
 {
     const std::vector<Tip> tips{
