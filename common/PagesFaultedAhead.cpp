@@ -37,13 +37,14 @@ PagesFaultedAhead::~PagesFaultedAhead()
         m_thread.join();
 }
 
-void PagesFaultedAhead::reached(std::size_t offset)
+void PagesFaultedAhead::reached(std::size_t offset, std::size_t most)
 {
     if (!m_thread.joinable())
         return;
     {
         const std::lock_guard lock(m_mutex);
         m_reached = offset;
+        m_most = std::min(m_most, most);
     }
     m_moved.notify_one();
 }
@@ -62,7 +63,8 @@ void PagesFaultedAhead::faultIn()
                          [&] { return m_done || start + m_reached + kAhead >= faulted + kStep; });
             if (m_done)
                 return;
-            wanted = std::min<std::uintptr_t>(end, (start + m_reached + kAhead) & ~(page - 1));
+            const std::size_t filled = std::min(m_reached + kAhead, m_most);
+            wanted = std::min<std::uintptr_t>(end, (start + filled) & ~(page - 1));
         }
         if (wanted <= faulted)
             return;

@@ -20,8 +20,9 @@ class PagesFaultedAhead {
     PagesFaultedAhead(const PagesFaultedAhead&) = delete;
     PagesFaultedAhead& operator=(const PagesFaultedAhead&) = delete;
 
-    // The writer has filled the buffer up to `offset`.
-    void reached(std::size_t offset);
+    // The writer has filled the buffer up to `offset`, and will never fill it past
+    // `most`: no page beyond that is faulted in.
+    void reached(std::size_t offset, std::size_t most);
 
   private:
     void faultIn();
@@ -31,6 +32,7 @@ class PagesFaultedAhead {
     std::mutex m_mutex;
     std::condition_variable m_moved;
     std::size_t m_reached = 0;
+    std::size_t m_most = static_cast<std::size_t>(-1);
     bool m_done = false;
     std::thread m_thread;
 };

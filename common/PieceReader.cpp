@@ -50,6 +50,7 @@ bool PieceReader::next(std::string_view& piece)
     }
     piece = {m_buffer.data() + m_pos, take};
     m_pos += take;
+    m_consumed += take;
     return take > 0;
 }
 

@@ -20,6 +20,8 @@ class PieceReader {
     // The same, copied.
     bool next(std::string& piece);
     bool failed() const { return m_failed; }
+    // Bytes of the file handed out as pieces so far.
+    std::size_t consumed() const { return m_consumed; }
     // The system's reason for the failed read (errno), 0 while none failed.
     int error() const { return m_error; }
 
@@ -30,6 +32,7 @@ class PieceReader {
     std::vector<char> m_buffer;
     std::size_t m_pos = 0;
     std::size_t m_end = 0;
+    std::size_t m_consumed = 0;
     bool m_atEnd = false;
     bool m_failed = false;
     int m_error = 0;

@@ -5,6 +5,7 @@
 #include <functional>
 #include <stdexcept>
 #include <sys/mman.h>
+#include <unistd.h>
 
 namespace {
 
@@ -23,6 +24,16 @@ void PreferHugePages(void* data, std::size_t size)
     const auto end = (reinterpret_cast<std::uintptr_t>(data) + size) & ~(kHuge - 1);
     if (end > start)
         ::madvise(reinterpret_cast<void*>(start), end - start, MADV_HUGEPAGE);
+}
+
+// Gives back the whole pages of [from, to); they read as zeros if touched again.
+void ReleasePages(const void* from, const void* to)
+{
+    const auto page = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
+    const auto start = (reinterpret_cast<std::uintptr_t>(from) + page - 1) & ~(page - 1);
+    const auto end = reinterpret_cast<std::uintptr_t>(to) & ~(page - 1);
+    if (end > start)
+        ::madvise(reinterpret_cast<void*>(start), end - start, MADV_DONTNEED);
 }
 
 } // namespace
@@ -58,6 +69,13 @@ void TipList::reserve(std::size_t tips, std::size_t bytes)
     m_bytes.reserve(bytes);
     PreferHugePages(m_bytes.data(), m_bytes.capacity());
     PreferHugePages(m_entries.data(), m_entries.capacity() * sizeof(Entry));
+}
+
+void TipList::releaseUnusedRoom()
+{
+    // The byte after the last is the string's terminating NUL, which stays.
+    ReleasePages(m_bytes.data() + m_bytes.size() + 1, m_bytes.data() + m_bytes.capacity());
+    ReleasePages(m_entries.data() + m_entries.size(), m_entries.data() + m_entries.capacity());
 }
 
 bool TipList::pointsIntoBuffer(const TipParts& tip) const

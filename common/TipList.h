@@ -42,6 +42,9 @@ class TipList {
     // All the room reserved for the buffer, filled or not, for a caller that prepares its
     // pages (never writes them); valid until the list changes.
     std::span<char> reservedRoom() { return {m_bytes.data(), m_bytes.capacity()}; }
+    // Gives the memory of the room reserved but not filled back to the system (pages
+    // faulted in ahead, or the rest of a large page); the room stays reserved.
+    void releaseUnusedRoom();
 
     std::vector<Tip> toTips() const;
 

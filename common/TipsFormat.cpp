@@ -57,9 +57,8 @@ void CutToOnePiece(std::string& part)
 // Hands each record to `record` (date and category as read, the text's first piece) and
 // each piece that continues a text, or comes before the first record, to `more`. False
 // on a read error; the records before it have been handed over.
-template <class Record, class More> bool ReadRecords(std::FILE* file, Record record, More more)
+template <class Record, class More> bool ReadRecords(PieceReader& reader, Record record, More more)
 {
-    PieceReader reader(file, kReadBlock);
     // The pieces point into the reader's block, so the date and category are copied
     // before the next piece is read.
     std::string date;
@@ -144,19 +143,25 @@ void ReadStoredTips(std::FILE* file, LoadedTips& stored, StoredParts parts)
         else
             tips.extendText(tips.size() - 1, piece);
     };
-    // Pages of the buffer are faulted in ahead of the records copied into it. The list of
-    // Tips, an eighth of the buffer, is left to fault in as it fills: faulted ahead, its
-    // room reserved for short records would cost as much memory as it saves time.
+    // Pages of the buffer are faulted in ahead of the records copied into it, none past
+    // what the rest of the file could fill. The list of Tips, an eighth of the buffer, is
+    // left to fault in as it fills: faulted ahead, its room reserved for short records
+    // would cost as much memory as it saves time.
     const std::span<char> room = tips.reservedRoom();
     PagesFaultedAhead ahead(room.data(), room.size());
+    PieceReader reader(file, kReadBlock);
     constexpr std::size_t kRecordsBetweenReports = 4096;
     const auto recordAndReport = [&](const std::string& date, const std::string& category,
                                      std::string_view text) {
         record(date, category, text);
-        if (tips.size() % kRecordsBetweenReports == 0)
-            ahead.reached(tips.bytes());
+        if (tips.size() % kRecordsBetweenReports == 0) {
+            const auto fileBytes = static_cast<std::size_t>(size);
+            const std::size_t unread = fileBytes - std::min(reader.consumed(), fileBytes);
+            ahead.reached(tips.bytes(), tips.bytes() + unread);
+        }
     };
-    stored.readError = !ReadRecords(file, recordAndReport, more);
+    stored.readError = !ReadRecords(reader, recordAndReport, more);
+    tips.releaseUnusedRoom();
 }
 
 namespace {
@@ -343,7 +348,8 @@ AppendResult AppendToTipsFile(const std::string& path, const TipList& added, MsR
             if (holding)
                 pending.text.append(piece);
         };
-        result.readFailed = !ReadRecords(file.get(), record, more);
+        PieceReader reader(file.get(), kReadBlock);
+        result.readFailed = !ReadRecords(reader, record, more);
         if (holding)
             flushPending();
     }

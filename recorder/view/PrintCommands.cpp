@@ -32,36 +32,46 @@ QString PrinterDescription(const QPrinter& printer)
 PrintCommands::PrintCommands(const CBrevantDoc& doc, Messages& messages,
                              std::unique_ptr<PrintDialogs> dialogs, Window window, QObject* owner)
     : QObject(owner), m_doc(doc), m_messages(messages), m_dialogs(std::move(dialogs)),
-      m_window(std::move(window)), m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
+      m_window(std::move(window))
 {
-    m_printer->setDocName(QStringLiteral("Pennivel"));
 }
 
 PrintCommands::~PrintCommands() = default;
 
+QPrinter& PrintCommands::printer()
+{
+    // Made when first needed: the printing system it starts (CUPS, with its TLS and
+    // Kerberos libraries) would cost every start-up several megabytes and milliseconds.
+    if (!m_printer) {
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        m_printer->setDocName(QStringLiteral("Pennivel"));
+    }
+    return *m_printer;
+}
+
 void PrintCommands::PrintNow()
 {
-    if (!HasSomewhereToPrint(*m_printer)) {
+    if (!HasSomewhereToPrint(printer())) {
         const MessageAnswer answer =
             m_messages.show(QStringLiteral("No printer is installed.\n\nDo you want to open the "
                                            "print dialog, where you can print to a PDF file?"),
                             MessageIcon::Question, MessageButtons::YesNo);
-        if (answer != MessageAnswer::Yes || !m_dialogs->runPrintDialog(*m_printer))
+        if (answer != MessageAnswer::Yes || !m_dialogs->runPrintDialog(printer()))
             return;
     }
-    printOn(*m_printer);
+    printOn(printer());
     m_window.repaint();
 }
 
 void PrintCommands::PrintPreview()
 {
-    m_dialogs->runPreview(*m_printer, [this](QPrinter& target) { printOn(target); });
+    m_dialogs->runPreview(printer(), [this](QPrinter& target) { printOn(target); });
     m_window.repaint();
 }
 
 void PrintCommands::PrintSetup()
 {
-    m_dialogs->runPrintSetup(*m_printer);
+    m_dialogs->runPrintSetup(printer());
 }
 
 void PrintCommands::printOn(QPrinter& printer)

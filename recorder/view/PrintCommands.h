@@ -33,7 +33,8 @@ class PrintCommands : public QObject {
     // Attaches the three commands and their menu states.
     void attach(CommandRegistry& commands);
 
-    QPrinter& printer() { return *m_printer; }
+    // The printer chosen for this run, made at its first use.
+    QPrinter& printer();
 
   private:
     // Prints the page on `printer`; a failure is reported to the user.
