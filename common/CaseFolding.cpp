@@ -1,5 +1,6 @@
 #include "common/CaseFolding.h"
 
+#include "common/ByteBlock.h"
 #include "common/CharacterFolds.h"
 
 #include <cstdint>
@@ -130,14 +131,20 @@ std::string FoldCase(std::string_view bytes)
 
 bool IsAscii(std::string_view bytes)
 {
-    constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+    // Blocks are joined a few at a time before the high bits are looked at.
+    constexpr std::size_t kJoined = 4 * kByteBlock;
     std::size_t at = 0;
-    for (; at + 8 <= bytes.size(); at += 8) {
-        std::uint64_t word;
-        std::memcpy(&word, bytes.data() + at, 8);
-        if (word & kHighBits)
+    for (; at + kJoined <= bytes.size(); at += kJoined) {
+        const char* from = bytes.data() + at;
+        const ByteBlock joined = LoadByteBlock(from) | LoadByteBlock(from + kByteBlock) |
+                                 LoadByteBlock(from + 2 * kByteBlock) |
+                                 LoadByteBlock(from + 3 * kByteBlock);
+        if (AnyByteSet(joined & 0x80))
             return false;
     }
+    for (; at + kByteBlock <= bytes.size(); at += kByteBlock)
+        if (AnyByteSet(LoadByteBlock(bytes.data() + at) & 0x80))
+            return false;
     for (; at < bytes.size(); ++at) {
         if (static_cast<unsigned char>(bytes[at]) >= 0x80)
             return false;

@@ -1,5 +1,6 @@
 #include "common/Scramble.h"
 
+#include "common/ByteBlock.h"
 #include "common/MsRandom.h"
 
 #include <algorithm>
@@ -41,9 +42,9 @@ template <bool Add> inline void Apply(unsigned char& byte, unsigned char shift)
 }
 
 // A seed byte is one of 256 values, and the shifts that follow depend on the seed alone,
-// so the first shifts of every seed are drawn once and then applied to each text as a
-// plain run of additions, which the compiler does sixteen bytes at a time. Nearly every
-// text is shorter than the run; a longer one goes on drawing from where it ends.
+// so the first shifts of every seed are drawn once and then added to each text sixteen
+// bytes at a time. Nearly every text is shorter than the run; a longer one goes on
+// drawing from where it ends.
 constexpr std::size_t kKeyLength = 1024;
 
 struct KeyStreams {
@@ -99,7 +100,13 @@ void ShiftBytes(char* bytes, std::size_t shifted, std::size_t draws, std::uint32
         const KeyStreams& keys = Keys();
         const unsigned char* key = keys.shifts[byte].data();
         j = std::min(shifted, kKeyLength);
-        for (std::size_t i = 0; i < j; ++i)
+        std::size_t i = 0;
+        for (; i + kByteBlock <= j; i += kByteBlock) {
+            const ByteBlock bytes = LoadByteBlock(data + i);
+            const ByteBlock shifts = LoadByteBlock(key + i);
+            StoreByteBlock(data + i, Add ? bytes + shifts : bytes - shifts);
+        }
+        for (; i < j; ++i)
             Apply<Add>(data[i], key[i]);
         if (j == kKeyLength)
             state = keys.stateAfter[byte];

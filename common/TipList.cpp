@@ -180,7 +180,6 @@ void TipList::dropFrontOfText(std::size_t index, std::size_t count)
     std::memmove(first + count, first, entry.dateSize + entry.categorySize);
     entry.at += count;
     entry.textSize -= count;
-    m_unusedBytes += count;
 }
 
 std::vector<Tip> TipList::toTips() const

@@ -35,7 +35,8 @@ class TipList {
     // Tip `index`'s text, to be changed where it lies; valid until the list changes.
     std::span<char> text(std::size_t index);
     // Drops the first `count` bytes of Tip `index`'s text where it lies, without moving
-    // any other Tip.
+    // any other Tip. Touches Tip `index` alone (the few bytes dropped are left out of
+    // the waste counted), so threads may drop the fronts of different Tips at once.
     void dropFrontOfText(std::size_t index, std::size_t count);
     // Bytes the Tips take in the buffer, with those of replaced or removed Tips.
     std::size_t bytes() const { return m_bytes.size(); }

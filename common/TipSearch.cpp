@@ -1,12 +1,11 @@
 #include "common/TipSearch.h"
 
+#include "common/ByteBlock.h"
 #include "common/CaseFolding.h"
 #include "common/InHalves.h"
 
 #include <algorithm>
 #include <array>
-#include <cstdint>
-#include <cstring>
 
 namespace {
 
@@ -20,22 +19,10 @@ std::string_view PartOf(const TipParts& tip, SearchField field)
     return tip.text;
 }
 
-// Sixteen bytes handled at once: GCC and Clang make these the machine's vector
-// instructions (SSE2, NEON), or plain code where it has none.
-using Block = unsigned char __attribute__((vector_size(16)));
-constexpr std::size_t kBlock = sizeof(Block);
-
-Block LoadBlock(const char* at)
-{
-    Block block;
-    std::memcpy(&block, at, kBlock);
-    return block;
-}
-
-Block FoldAsciiBlock(Block block)
+ByteBlock FoldAsciiBlock(ByteBlock block)
 {
     const auto upper = (block >= 'A') & (block <= 'Z');
-    return block | (reinterpret_cast<const Block&>(upper) & 0x20);
+    return block | (reinterpret_cast<const ByteBlock&>(upper) & 0x20);
 }
 
 // One folded word, found where its first and last bytes both match, ASCII letters folded
@@ -52,12 +39,12 @@ class FoldedWord {
             return false;
         const std::size_t places = text.size() - length + 1;
         std::size_t start = 0;
-        for (; start + kBlock <= places; start += kBlock)
+        for (; start + kByteBlock <= places; start += kByteBlock)
             if (foundInBlock(text, start))
                 return true;
         // The last places are looked at in a block that overlaps ones already done.
-        if (places >= kBlock)
-            return foundInBlock(text, places - kBlock);
+        if (places >= kByteBlock)
+            return foundInBlock(text, places - kByteBlock);
         for (; start < places; ++start)
             if (foundAt(text, start))
                 return true;
@@ -67,15 +54,14 @@ class FoldedWord {
   private:
     bool foundInBlock(std::string_view text, std::size_t start) const
     {
-        const Block firsts = FoldAsciiBlock(LoadBlock(text.data() + start));
-        const Block lasts = FoldAsciiBlock(LoadBlock(text.data() + start + m_word.size() - 1));
+        const ByteBlock firsts = FoldAsciiBlock(LoadByteBlock(text.data() + start));
+        const ByteBlock lasts =
+            FoldAsciiBlock(LoadByteBlock(text.data() + start + m_word.size() - 1));
         const auto both = (firsts == static_cast<unsigned char>(m_word.front())) &
                           (lasts == static_cast<unsigned char>(m_word.back()));
-        std::array<std::uint64_t, 2> halves;
-        std::memcpy(halves.data(), &both, sizeof halves);
-        if ((halves[0] | halves[1]) == 0)
+        if (!AnyByteSet(reinterpret_cast<const ByteBlock&>(both)))
             return false;
-        for (std::size_t k = 0; k < kBlock; ++k)
+        for (std::size_t k = 0; k < kByteBlock; ++k)
             if (both[k] != 0 && foundAt(text, start + k))
                 return true;
         return false;

@@ -11,6 +11,7 @@
 #include "common/Scramble.h"
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstdio>
 #include <sys/stat.h>
@@ -174,13 +175,13 @@ void UnshiftStoredText(std::span<char> text, MsRandom& own)
         UnshiftInPlace(text.data(), text.size(), std::max<std::size_t>(text.size(), 2) - 2, own);
 }
 
-// Drops the seed byte of Tip `index`'s unshifted text and gives the text its closing "\n".
-void FinishUnshiftedText(TipList& tips, std::size_t index)
+// Drops the seed byte of Tip `index`'s unshifted text where it lies; false when the text
+// is then left without its closing "\n".
+bool DropSeedOfUnshiftedText(TipList& tips, std::size_t index)
 {
     if (!tips[index].text.empty())
         tips.dropFrontOfText(index, 1);
-    if (!tips[index].text.ends_with('\n'))
-        tips.extendText(index, "\n");
+    return tips[index].text.ends_with('\n');
 }
 
 } // namespace
@@ -190,21 +191,28 @@ void DecodeStoredText(TipList& tips, std::size_t index)
     // A generator of its own leaves the caller's sequence alone.
     MsRandom own;
     UnshiftStoredText(tips.text(index), own);
-    FinishUnshiftedText(tips, index);
+    if (!DropSeedOfUnshiftedText(tips, index))
+        tips.extendText(index, "\n");
 }
 
 void DecodeStoredTexts(TipList& tips)
 {
-    // Only the bytes of each text change while the halves are unshifted at once; dropping
-    // the seeds and adding line ends changes the list itself, so that is done afterwards.
+    // While the halves are decoded at once, each touches only its own Tips where they
+    // lie; a line end added to a text cut short may move its Tip, so the few of those
+    // are given theirs afterwards.
     constexpr std::size_t kInHalvesFrom = std::size_t{1} << 16;
-    InHalves(tips.size(), kInHalvesFrom, [&tips](int, std::size_t from, std::size_t to) {
+    std::array<std::vector<std::size_t>, 2> cutShort;
+    InHalves(tips.size(), kInHalvesFrom, [&](int half, std::size_t from, std::size_t to) {
         MsRandom own;
-        for (std::size_t i = from; i < to; ++i)
+        for (std::size_t i = from; i < to; ++i) {
             UnshiftStoredText(tips.text(i), own);
+            if (!DropSeedOfUnshiftedText(tips, i))
+                cutShort[static_cast<std::size_t>(half)].push_back(i);
+        }
     });
-    for (std::size_t i = 0; i < tips.size(); ++i)
-        FinishUnshiftedText(tips, i);
+    for (const std::vector<std::size_t>& indexes : cutShort)
+        for (const std::size_t i : indexes)
+            tips.extendText(i, "\n");
 }
 
 std::string DecodeTipText(std::string_view stored)

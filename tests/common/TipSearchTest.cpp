@@ -162,6 +162,15 @@ TEST(TipSearch, WordsAreFoundAtEveryPlaceOfTextsOfEveryLength)
                     word.size() > 2 ? std::vector<std::size_t>{0} : std::vector<std::size_t>{0, 1};
                 ASSERT_EQ(found, expected) << word << " at " << at << " of " << length;
             }
+    // A capital beyond ASCII at any place is folded too, so the text is seen as not ASCII.
+    for (std::size_t length = 0; length <= 140; ++length)
+        for (std::size_t at = 0; at <= length; ++at) {
+            std::string text(length, 'a');
+            text.insert(at, "\u00C9");
+            const TipList tips{{"01/01/20\n", "General\n", text}};
+            ASSERT_EQ(PositionsByWords(tips, SearchField::Text, {"\u00E9"}, true).size(), 1u)
+                << "at " << at << " of " << length;
+        }
 }
 
 TEST(TipSearch, ResultListsEachHitWithDateAndTextInTipOrder)
