@@ -66,8 +66,11 @@ int main(int argc, char** argv)
     QtMessages messages;
     RecorderSettings settings;
     QtPasswordDialogs passwordDialogs(messages, settings, ProcessRandom());
-    CBrevantApp app({messages, settings, passwordDialogs, ProcessRandom(), SystemClock()},
-                    CreateMainWindow);
+    MainWindowBuilder window;
+    CBrevantApp app(
+        {messages, settings, passwordDialogs, ProcessRandom(), SystemClock()},
+        [&window](CBrevantDoc& doc) { return window.build(doc); },
+        [&window] { window.prepareFrame(); });
     const auto result =
         app.InitInstance(QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName());
     if (result != CBrevantApp::StartResult::Run)

@@ -7,8 +7,10 @@
 #include <QApplication>
 #include <QWidget>
 
-CBrevantApp::CBrevantApp(RecorderServices services, MainWindowFactory makeMainWindow)
-    : m_services(std::move(services)), m_makeMainWindow(std::move(makeMainWindow))
+CBrevantApp::CBrevantApp(RecorderServices services, MainWindowFactory makeMainWindow,
+                         MainWindowPreparation prepareMainWindow)
+    : m_services(std::move(services)), m_makeMainWindow(std::move(makeMainWindow)),
+      m_prepareMainWindow(std::move(prepareMainWindow))
 {
 }
 
@@ -42,7 +44,7 @@ CBrevantApp::StartResult CBrevantApp::InitInstance(const QString& instanceName)
 bool CBrevantApp::OpenDocument()
 {
     m_pDocument = std::make_unique<CBrevantDoc>(*this);
-    if (m_pDocument->OnNewDocument())
+    if (m_pDocument->OnNewDocument(m_prepareMainWindow))
         return true;
     m_pDocument.reset();
     return false;

@@ -19,6 +19,9 @@ class SingleInstance;
 class CBrevantApp {
   public:
     using MainWindowFactory = std::function<std::unique_ptr<QWidget>(CBrevantDoc&)>;
+    // Prepares what of the main window needs nothing of the document, while the Tips
+    // file is read.
+    using MainWindowPreparation = std::function<void()>;
 
     enum class StartResult {
         Run,           // the main window is up; run the event loop
@@ -27,7 +30,8 @@ class CBrevantApp {
         OtherCopyBusy, // another copy is starting or closing; nothing was shown
     };
 
-    CBrevantApp(RecorderServices services, MainWindowFactory makeMainWindow);
+    CBrevantApp(RecorderServices services, MainWindowFactory makeMainWindow,
+                MainWindowPreparation prepareMainWindow = {});
     ~CBrevantApp();
     CBrevantApp(const CBrevantApp&) = delete;
     CBrevantApp& operator=(const CBrevantApp&) = delete;
@@ -50,6 +54,7 @@ class CBrevantApp {
 
     RecorderServices m_services;
     MainWindowFactory m_makeMainWindow;
+    MainWindowPreparation m_prepareMainWindow;
     std::unique_ptr<SingleInstance> m_pInstance;
     std::unique_ptr<CBrevantDoc> m_pDocument;
     std::unique_ptr<QWidget> m_pMainWnd;

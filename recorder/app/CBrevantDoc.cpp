@@ -4,6 +4,7 @@
 #include "common/FirstLineCheck.h"
 #include "common/MsRandom.h"
 #include "common/RandomTipPick.h"
+#include "common/RunBeside.h"
 #include "common/SaveJournal.h"
 #include "common/SaverSettingsFile.h"
 #include "common/TipsFormat.h"
@@ -92,13 +93,13 @@ bool CBrevantDoc::fatal(const QString& message)
     return false;
 }
 
-bool CBrevantDoc::OnNewDocument()
+bool CBrevantDoc::OnNewDocument(const std::function<void()>& whileTipsAreRead)
 {
     const WaitCursor wait;
-    return runChecks();
+    return runChecks(whileTipsAreRead);
 }
 
-bool CBrevantDoc::runChecks()
+bool CBrevantDoc::runChecks(const std::function<void()>& whileTipsAreRead)
 {
     m_WindowsDir = services().dataDirectory();
     if (m_WindowsDir.empty())
@@ -112,7 +113,7 @@ bool CBrevantDoc::runChecks()
         return false;
     if (m_WindowsDir.size() + 1 + std::strlen(kTipsFileName) > kMaxPathLength)
         return fatal(kWinDirError);
-    if (!loadTips())
+    if (!loadTips(whileTipsAreRead))
         return false;
     pickFirstTip();
     return buildFontAndBrush();
@@ -153,7 +154,7 @@ bool CBrevantDoc::passPasswordGate()
     return true;
 }
 
-bool CBrevantDoc::loadTips()
+bool CBrevantDoc::loadTips(const std::function<void()>& whileTipsAreRead)
 {
     RecorderServices& s = services();
     const std::string path = TipsFilePath();
@@ -175,7 +176,13 @@ bool CBrevantDoc::loadTips()
         // Taken before reading, so a change made while the file is read is noticed too.
         const std::optional<FileIdentity> identity = IdentityOf(path);
         LoadedTips content;
-        if (!ReadStoredTips(path, content))
+        bool opened = false;
+        RunBeside([&] { opened = ReadStoredTips(path, content); },
+                  [&] {
+                      if (whileTipsAreRead)
+                          whileTipsAreRead();
+                  });
+        if (!opened)
             return fatal("fopen Error!");
         // Seeded as after a whole load: the texts are decoded with a generator of
         // their own, so the first pick draws what it always drew.

@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -30,7 +31,8 @@ class CBrevantDoc : public NavigationState {
 
     // The start-up checks, the password gate, the Tips, the font and brush, and the
     // first Tip. On a failure the user has been told and the program is to end.
-    bool OnNewDocument();
+    // `whileTipsAreRead` runs on this thread while the Tips file is read on another.
+    bool OnNewDocument(const std::function<void()>& whileTipsAreRead = {});
 
     int m_TipCount() const;
     std::string TipsFilePath() const;
@@ -77,9 +79,9 @@ class CBrevantDoc : public NavigationState {
     bool fatal(const char* message);
     bool fatal(const QString& message);
     bool lockDataDirectory();
-    bool runChecks();
+    bool runChecks(const std::function<void()>& whileTipsAreRead);
     bool passPasswordGate();
-    bool loadTips();
+    bool loadTips(const std::function<void()>& whileTipsAreRead);
     void pickFirstTip();
     bool buildFontAndBrush();
 

@@ -19,7 +19,22 @@
 
 std::unique_ptr<QWidget> CreateMainWindow(CBrevantDoc& doc)
 {
-    auto frame = std::make_unique<CMainFrame>();
+    return MainWindowBuilder().build(doc);
+}
+
+MainWindowBuilder::MainWindowBuilder() = default;
+MainWindowBuilder::~MainWindowBuilder() = default;
+
+void MainWindowBuilder::prepareFrame()
+{
+    if (!m_frame)
+        m_frame = std::make_unique<CMainFrame>();
+}
+
+std::unique_ptr<QWidget> MainWindowBuilder::build(CBrevantDoc& doc)
+{
+    prepareFrame();
+    std::unique_ptr<CMainFrame> frame = std::move(m_frame);
     auto* view = new CBrevantView(
         doc, *frame, std::make_unique<QtFormatDialogs>(frame.get(), doc.services().messages));
     frame->setCentralWidget(view);

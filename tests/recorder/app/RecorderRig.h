@@ -20,8 +20,14 @@ struct RecorderRig {
     ScriptedPasswordDialogs passwords;
     MsRandom random;
     FixedClock clock{1'700'000'123};
+    // What the start does while the Tips file is read, as the real one makes its window.
+    std::function<void()> whileTipsAreRead;
     CBrevantApp app{{messages, settings, passwords, random, clock, [this] { return dataDir; }},
-                    nullptr};
+                    nullptr,
+                    [this] {
+                        if (whileTipsAreRead)
+                            whileTipsAreRead();
+                    }};
 
     // What an installation leaves: the data directory, the saver settings file and
     // "no password yet".

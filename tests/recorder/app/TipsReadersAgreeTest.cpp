@@ -5,6 +5,7 @@
 #include "common/RandomTipPick.h"
 #include "common/Scramble.h"
 #include "common/TipsFormat.h"
+#include "recorder/app/CMainFrame.h"
 #include "recorder/view/TipDisplay.h"
 #include "recorder/view/TipNavigator.h"
 #include "saver/SaverContent.h"
@@ -12,9 +13,11 @@
 #include "tests/support/TipPrinting.h"
 #include "tool/TipsFileAccess.h"
 
+#include <QWidget>
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <sstream>
+#include <thread>
 
 namespace {
 
@@ -62,7 +65,14 @@ TEST_P(TipsReadersAgree, TipForTip)
     RecorderRig rig;
     rig.install();
     WriteBytes(rig.tipsPath(), GetParam().bytes);
+    // The window is made on this thread while the file is read on another.
+    std::vector<std::thread::id> preparedOn;
+    rig.whileTipsAreRead = [&] {
+        preparedOn.push_back(std::this_thread::get_id());
+        QWidget window;
+    };
     ASSERT_TRUE(rig.start());
+    EXPECT_EQ(preparedOn, std::vector{std::this_thread::get_id()});
     const std::vector<Tip> recorder = rig.app.m_Tips.tips();
     EXPECT_TRUE(rig.messages.shown().empty()) << rig.messages.texts().join("|").toStdString();
     ASSERT_FALSE(recorder.empty());
@@ -112,6 +122,7 @@ TEST(RecorderStart, DrawsAsAStartThatDecodedEverythingFirst)
     RecorderRig rig;
     rig.install();
     WriteBytes(rig.tipsPath(), Whole(500));
+    rig.whileTipsAreRead = [] { CMainFrame frame; };
     ASSERT_TRUE(rig.start());
     CBrevantDoc& doc = rig.doc();
     doc.m_RandomOrder = true;
