@@ -11,23 +11,29 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMenuBar>
-#include <QToolButton>
 #include <QRegularExpression>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QToolButton>
 #include <QWhatsThis>
+#include <algorithm>
 
 namespace {
+
+// The width of `pane` for `text` in the plain default font.
+int PaneWidthFor(const QLabel& pane, const QString& text)
+{
+    const int margins = 2 * pane.frameWidth() + 2 * pane.margin() + 6;
+    return QFontMetrics(QFont()).horizontalAdvance(text) + margins;
+}
 
 QLabel* MakePane(const char* name, const QString& sample, QWidget* parent)
 {
     auto* pane = new QLabel(parent);
     pane->setObjectName(QString::fromLatin1(name));
     pane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    // Sized from the sample in the plain default font, so a longer text is cut off
-    // rather than growing the pane.
-    const int margins = 2 * pane->frameWidth() + 2 * pane->margin() + 6;
-    pane->setFixedWidth(QFontMetrics(QFont()).horizontalAdvance(sample) + margins);
+    // Sized from the sample, so a longer text is cut off rather than growing the pane.
+    pane->setFixedWidth(PaneWidthFor(*pane, sample));
     pane->setTextFormat(Qt::PlainText);
     return pane;
 }
@@ -145,6 +151,10 @@ void CMainFrame::setStatusTexts(const QString& number, const QString& date, cons
     m_StatusDate = date;
     m_StatusCategory = category;
     m_numberPane->setText(FirstLine(number));
+    // A number of more digits than the pane's sample widens it instead: cut, it would
+    // read as the number of another Tip.
+    m_numberPane->setFixedWidth(
+        std::max(m_numberPane->width(), PaneWidthFor(*m_numberPane, m_numberPane->text())));
     m_datePane->setText(FirstLine(date));
     m_categoryPane->setText(FirstLine(category));
 }

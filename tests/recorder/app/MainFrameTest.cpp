@@ -77,6 +77,11 @@ TEST(MainFrame, CaptionAndStatusPanes)
     const int before = category->width();
     frame.show();
     EXPECT_EQ(category->width(), before); // a long category is cut, the pane keeps its size
+    const int numberBefore = number->width();
+    frame.setStatusTexts("Tip #4309817", {}, {});
+    EXPECT_GE(number->width(), number->fontMetrics().horizontalAdvance("Tip #4309817"));
+    frame.setStatusTexts("Tip #7", {}, {});
+    EXPECT_GT(number->width(), numberBefore); // and does not jump back at every Tip
     frame.setStatusTexts({}, {}, {});
     EXPECT_TRUE(number->text().isEmpty() && date->text().isEmpty() && category->text().isEmpty());
 }
