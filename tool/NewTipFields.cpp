@@ -1,6 +1,7 @@
 #include "tool/NewTipFields.h"
 
 #include "common/Clock.h"
+#include "common/PieceReader.h"
 #include "common/fields/DateChoices.h"
 #include "common/fields/TipFieldText.h"
 
@@ -21,6 +22,9 @@ std::string LineProblem(const char* name, const QString& line)
     if (VisibleLength(line) > kTipLineLimit)
         return std::string("the ") + name + " is longer than " + std::to_string(kTipLineLimit) +
                " characters";
+    if (!FitsTipsFileLine(line))
+        return std::string("the ") + name + " is longer than a line of the Tips file holds (" +
+               std::to_string(PieceReader::kMaxPiece - 1) + " bytes)";
     return {};
 }
 

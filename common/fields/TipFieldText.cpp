@@ -1,5 +1,6 @@
 #include "common/fields/TipFieldText.h"
 
+#include "common/PieceReader.h"
 #include "common/Tip.h"
 #include "common/TipsFormat.h"
 
@@ -33,6 +34,11 @@ QString SingleLine(const QString& text)
             c = QLatin1Char(' ');
     }
     return line;
+}
+
+bool FitsTipsFileLine(const QString& line)
+{
+    return PartFromBoxText(SingleLine(line)).size() <= PieceReader::kMaxPiece;
 }
 
 int VisibleLength(const QString& text)

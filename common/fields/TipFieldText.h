@@ -27,6 +27,11 @@ QString TrimmedEnd(const QString& text);
 // The most visible characters a new or edited Date or Category may have.
 inline constexpr int kTipLineLimit = 20;
 
+// Whether a Date or Category fits one line of the Tips file, its "\n" included: a reader
+// takes at most 999 bytes as one line, and reads the rest of a longer one as the next
+// part of the Tip. Twenty characters fit unless they carry hundreds of accents.
+bool FitsTipsFileLine(const QString& line);
+
 // Whether any of the parts holds the Tips file's record marker, which would split the
 // Tip into two records when the file is read back.
 bool ContainsMarker(const QStringList& parts);

@@ -7,6 +7,7 @@
 #include "platform/SingleInstance.h"
 #include "tests/support/TempDir.h"
 #include "tool/FdOutput.h"
+#include "tool/NewTipFields.h"
 #include "tool/SayingReader.h"
 #include "tool/ToolCommands.h"
 #include "tool/ToolExit.h"
@@ -22,6 +23,14 @@
 #include <unistd.h>
 
 namespace {
+
+std::string Repeated(const std::string& piece, int times)
+{
+    std::string all;
+    for (int i = 0; i < times; ++i)
+        all += piece;
+    return all;
+}
 
 struct ToolRun {
     int status;
@@ -118,6 +127,13 @@ TEST_F(ToolData, AddFollowsTheAddDialogRules)
         {{"add", " \n "}, "", kExitBadData, {}},
         {{"add", "--date", std::string(21, '1'), "t"}, "", kExitBadData, {}},
         {{"add", "--category", " ", "t"}, "", kExitBadData, {}},
+        // One character with hundreds of accents: more than a line of the file holds.
+        {{"add", "--category", "abc" + Repeated("\xCC\x81", 498), "t"}, "", kExitBadData, {}},
+        {{"add", "--date", "1" + Repeated("\xCC\x81", 40'000), "t"}, "", kExitBadData, {}},
+        {{"add", "--category", "ab" + Repeated("\xCC\x81", 498), "t"},
+         "",
+         kExitOk,
+         {TodayPart(), "ab" + Repeated("\xCC\x81", 498) + "\n", "t\n"}},
         {{"add", "a z7k3w1x9j4q2 b"}, "", kExitBadData, {}},
         {{"add", "--date"}, "", kExitUsage, {}},
         {{"add", "one", "two"}, "", kExitUsage, {}},

@@ -142,7 +142,8 @@ QString TipForm::text() const
 bool TipForm::linesWithinLimit(Messages& messages)
 {
     for (QComboBox* box : {m_date, m_category}) {
-        if (VisibleLength(box->currentText()) > TipDialogTexts::kLineLimit) {
+        if (VisibleLength(box->currentText()) > TipDialogTexts::kLineLimit ||
+            !FitsTipsFileLine(box->currentText())) {
             messages.show(TipDialogTexts::LineTooLong(), MessageIcon::Exclamation);
             box->setFocus();
             box->lineEdit()->selectAll();

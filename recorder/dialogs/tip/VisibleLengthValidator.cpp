@@ -12,8 +12,9 @@ VisibleLengthValidator::VisibleLengthValidator(int limit, QLineEdit* box)
 QValidator::State VisibleLengthValidator::validate(QString& input, int&) const
 {
     const int length = VisibleLength(input);
-    if (length <= m_limit)
+    if (length <= m_limit && FitsTipsFileLine(input))
         return Acceptable;
-    // Over the limit: only a change that shortens the text is let through.
-    return length < VisibleLength(m_box->text()) ? Intermediate : Invalid;
+    // Over a limit: only a change that shortens the text is let through.
+    const QString before = m_box->text();
+    return length < VisibleLength(before) || input.size() < before.size() ? Intermediate : Invalid;
 }

@@ -265,6 +265,13 @@ TEST_F(AddTipDlgTest, LinesStopAtTwentyVisibleCharacters)
     EXPECT_EQ(DateBox(*dialog)->currentText(), QString()); // refused whole: 25 > 20
     DateBox(*dialog)->lineEdit()->insert(accented.left(40));
     EXPECT_EQ(DateBox(*dialog)->currentText(), accented.left(40)); // 20 seen, 40 stored
+    // One character, but more accents than a line of the Tips file holds.
+    const QString heavy = QStringLiteral("e") + QString(600, QChar(0x0301));
+    CategoryBox(*dialog)->lineEdit()->clear();
+    CategoryBox(*dialog)->lineEdit()->insert(heavy);
+    EXPECT_EQ(CategoryBox(*dialog)->currentText(), QString());
+    CategoryBox(*dialog)->lineEdit()->insert(heavy.left(400));
+    EXPECT_EQ(CategoryBox(*dialog)->currentText(), heavy.left(400));
 }
 
 TEST_F(AddTipDlgTest, OverlongCategoryPickedFromTheListIsReported)
