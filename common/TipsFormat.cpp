@@ -86,30 +86,23 @@ template <class Record, class More> bool ReadRecords(PieceReader& reader, Record
     return !reader.failed();
 }
 
-void AppendTipRecord(std::string& out, TipParts tip, MsRandom& random)
+void AppendRecordHead(std::string& out, std::string_view date, std::string_view category)
 {
     out += kTipsMarker;
     out += '\n';
-    out += tip.date;
-    out += tip.category;
-    AppendScrambled(out, tip.text, std::max<std::size_t>(tip.text.size(), 1) - 1, random);
+    out += date;
+    out += category;
 }
 
-// A stored text that ends its line reads back the same when written as it is. One cut
-// short does not (decoding keeps its last byte as it is and adds a line end), so it is
-// decoded and scrambled afresh.
-void AppendStoredRecord(std::string& out, TipParts tip, MsRandom& random)
+void AppendScrambledText(std::string& out, std::string_view text, MsRandom& random)
 {
-    if (!tip.text.ends_with('\n')) {
-        const std::string text = DecodeTipText(tip.text);
-        AppendTipRecord(out, {tip.date, tip.category, text}, random);
-        return;
-    }
-    out += kTipsMarker;
-    out += '\n';
-    out += tip.date;
-    out += tip.category;
-    out += tip.text;
+    AppendScrambled(out, text, std::max<std::size_t>(text.size(), 1) - 1, random);
+}
+
+void AppendTipRecord(std::string& out, TipParts tip, MsRandom& random)
+{
+    AppendRecordHead(out, tip.date, tip.category);
+    AppendScrambledText(out, tip.text, random);
 }
 
 } // namespace
@@ -337,29 +330,40 @@ AppendResult AppendToTipsFile(const std::string& path, const TipList& added, MsR
     if (out.ok() && exists && !file)
         result.readFailed = true;
     if (out.ok() && file) {
-        // A record is complete when the next one starts, its text's continuations read.
-        Tip pending;
-        bool holding = false;
-        const auto flushPending = [&] {
-            AppendStoredRecord(out.block(), pending, random);
+        // Each record is copied into the block as it is stored, and is complete when the
+        // next one starts, its text's continuations read. A stored text that ends its line
+        // reads back the same when written as it is; one cut short does not (decoding
+        // keeps its last byte as it is and adds a line end), so that one is decoded and
+        // scrambled afresh where it lies. The block is written out only between records.
+        std::string& block = out.block();
+        std::optional<std::size_t> pendingText; // where the last record's text starts
+        const auto finishPending = [&] {
+            if (!pendingText)
+                return;
+            if (!block.ends_with('\n')) {
+                const std::string text =
+                    DecodeTipText(std::string_view(block).substr(*pendingText));
+                block.resize(*pendingText);
+                AppendScrambledText(block, text, random);
+            }
+            pendingText.reset();
             ++result.keptTips;
             out.flushIfFull();
         };
         const auto record = [&](const std::string& date, const std::string& category,
                                 std::string_view text) {
-            if (holding)
-                flushPending();
-            pending = {date, category, std::string(text)};
-            holding = true;
+            finishPending();
+            AppendRecordHead(block, date, category);
+            pendingText = block.size();
+            block += text;
         };
         const auto more = [&](std::string_view piece) {
-            if (holding)
-                pending.text.append(piece);
+            if (pendingText)
+                block += piece;
         };
         PieceReader reader(file.get(), kReadBlock);
         result.readFailed = !ReadRecords(reader, record, more);
-        if (holding)
-            flushPending();
+        finishPending();
     }
     for (const TipParts tip : added) {
         if (!out.ok() || result.readFailed)
