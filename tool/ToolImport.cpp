@@ -175,6 +175,8 @@ int ImportCommand(const std::vector<std::string>& args, const ToolIo& io)
                 return status;
         }
     }
+    // What was reserved for sayings that did not come is given back before the save.
+    session.added().releaseUnusedRoom();
     if (skipped > 0)
         io.err << "pennivel-tool: left out " << skipped
                << " sayings that contain the Tips file's record marker\n";
