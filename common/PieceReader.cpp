@@ -5,7 +5,9 @@
 #include <cstring>
 
 PieceReader::PieceReader(std::FILE* file, std::size_t blockSize)
-    : m_file(file), m_buffer(std::max(blockSize, kMaxPiece))
+    : m_file(file),
+      m_buffer(std::make_unique_for_overwrite<char[]>(std::max(blockSize, kMaxPiece))),
+      m_size(std::max(blockSize, kMaxPiece))
 {
 }
 
@@ -16,11 +18,11 @@ bool PieceReader::refill()
     if (m_atEnd)
         return false;
     const std::size_t kept = m_end - m_pos;
-    std::memmove(m_buffer.data(), m_buffer.data() + m_pos, kept);
+    std::memmove(m_buffer.get(), m_buffer.get() + m_pos, kept);
     m_pos = 0;
     m_end = kept;
     errno = 0;
-    const std::size_t got = std::fread(m_buffer.data() + kept, 1, m_buffer.size() - kept, m_file);
+    const std::size_t got = std::fread(m_buffer.get() + kept, 1, m_size - kept, m_file);
     m_end += got;
     if (got == 0) {
         m_atEnd = true;
@@ -37,7 +39,7 @@ bool PieceReader::next(std::string_view& piece)
     std::size_t take = 0;
     for (;;) {
         const std::size_t avail = std::min(kMaxPiece, m_end - m_pos);
-        const char* start = m_buffer.data() + m_pos;
+        const char* start = m_buffer.get() + m_pos;
         if (const void* lf = std::memchr(start + scanned, '\n', avail - scanned)) {
             take = static_cast<std::size_t>(static_cast<const char*>(lf) - start) + 1;
             break;
@@ -48,7 +50,7 @@ bool PieceReader::next(std::string_view& piece)
             break;
         }
     }
-    piece = {m_buffer.data() + m_pos, take};
+    piece = {m_buffer.get() + m_pos, take};
     m_pos += take;
     m_consumed += take;
     return take > 0;
