@@ -5,9 +5,8 @@
 #include <cstring>
 
 PieceReader::PieceReader(std::FILE* file, std::size_t blockSize)
-    : m_file(file),
-      m_buffer(std::make_unique_for_overwrite<char[]>(std::max(blockSize, kMaxPiece))),
-      m_size(std::max(blockSize, kMaxPiece))
+    : m_file(file), m_size(std::max(blockSize, kMaxPiece)),
+      m_buffer(std::make_unique_for_overwrite<char[]>(m_size))
 {
 }
 

@@ -29,10 +29,10 @@ class PieceReader {
     bool refill();
 
     std::FILE* m_file;
+    std::size_t m_size;
     // Left unfilled until read into: zeroing a block of a quarter megabyte cost more than
     // reading a small file.
     std::unique_ptr<char[]> m_buffer;
-    std::size_t m_size;
     std::size_t m_pos = 0;
     std::size_t m_end = 0;
     std::size_t m_consumed = 0;

@@ -1,36 +1,19 @@
 #pragma once
 
-#include <exception>
-#include <system_error>
-#include <thread>
+#include "common/InHalves.h"
+
+#include <cstddef>
 
 // Runs `work` on a thread of its own while `meanwhile` runs on this one, and returns once
 // both are done; where no thread can be had, runs `work` and then `meanwhile` here. An
 // exception from either is rethrown once both are done, `meanwhile`'s first.
 template <class Work, class Meanwhile> void RunBeside(Work&& work, Meanwhile&& meanwhile)
 {
-    std::exception_ptr workFailed;
-    std::thread beside;
-    try {
-        beside = std::thread([&] {
-            try {
-                work();
-            } catch (...) {
-                workFailed = std::current_exception();
-            }
-        });
-    } catch (const std::system_error&) {
-        work();
-    }
-    try {
-        meanwhile();
-    } catch (...) {
-        if (beside.joinable())
-            beside.join();
-        throw;
-    }
-    if (beside.joinable())
-        beside.join();
-    if (workFailed)
-        std::rethrow_exception(workFailed);
+    // Two positions: 1, the work, is the half given a thread of its own; 0 stays here.
+    InHalves(2, 2, [&](int, std::size_t from, std::size_t to) {
+        if (to > 1)
+            work();
+        if (from == 0)
+            meanwhile();
+    });
 }

@@ -12,28 +12,29 @@ namespace {
 // Below this, waste is never worth a pass over the buffer.
 constexpr std::size_t kSmallWaste = 1 << 16;
 
+// Gives `advice` for the whole units of `unit` bytes (a power of two) within [from, to).
+void AdviseWholeUnits(const void* from, const void* to, std::uintptr_t unit, int advice)
+{
+    const auto start = (reinterpret_cast<std::uintptr_t>(from) + unit - 1) & ~(unit - 1);
+    const auto end = reinterpret_cast<std::uintptr_t>(to) & ~(unit - 1);
+    if (end > start)
+        ::madvise(reinterpret_cast<void*>(start), end - start, advice);
+}
+
 // Asks for the large pages of the system (2 MiB) for a large buffer: a fresh small page
 // costs a fault when first written, and a hundred-megabyte list takes tens of thousands
 // of them. On a virtual machine, where each fault also costs the host's, a million Tips
 // were read in 270 ms on small pages and in 120 ms on large ones. A system without
 // them, or out of them, keeps to small pages.
-void PreferHugePages(void* data, std::size_t size)
+void PreferHugePages(const void* from, const void* to)
 {
-    constexpr std::uintptr_t kHuge = std::uintptr_t{2} << 20;
-    const auto start = (reinterpret_cast<std::uintptr_t>(data) + kHuge - 1) & ~(kHuge - 1);
-    const auto end = (reinterpret_cast<std::uintptr_t>(data) + size) & ~(kHuge - 1);
-    if (end > start)
-        ::madvise(reinterpret_cast<void*>(start), end - start, MADV_HUGEPAGE);
+    AdviseWholeUnits(from, to, std::uintptr_t{2} << 20, MADV_HUGEPAGE);
 }
 
 // Gives back the whole pages of [from, to); they read as zeros if touched again.
 void ReleasePages(const void* from, const void* to)
 {
-    const auto page = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
-    const auto start = (reinterpret_cast<std::uintptr_t>(from) + page - 1) & ~(page - 1);
-    const auto end = reinterpret_cast<std::uintptr_t>(to) & ~(page - 1);
-    if (end > start)
-        ::madvise(reinterpret_cast<void*>(start), end - start, MADV_DONTNEED);
+    AdviseWholeUnits(from, to, static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE)), MADV_DONTNEED);
 }
 
 } // namespace
@@ -67,8 +68,8 @@ void TipList::reserve(std::size_t tips, std::size_t bytes)
 {
     m_entries.reserve(tips);
     m_bytes.reserve(bytes);
-    PreferHugePages(m_bytes.data(), m_bytes.capacity());
-    PreferHugePages(m_entries.data(), m_entries.capacity() * sizeof(Entry));
+    PreferHugePages(m_bytes.data(), m_bytes.data() + m_bytes.capacity());
+    PreferHugePages(m_entries.data(), m_entries.data() + m_entries.capacity());
 }
 
 void TipList::releaseUnusedRoom()
